@@ -1,0 +1,1 @@
+int CoreDummy() { return 0; }
