@@ -4,6 +4,7 @@
 
 #include "gfx/Geometry.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -25,7 +26,7 @@ struct BitmapView {
     int height = 0;
     int stride = 0; // in pixels
 
-    Pixel* Row(int y) const { return pixels + static_cast<ptrdiff_t>(y) * stride; }
+    Pixel* Row(int y) const { return pixels + static_cast<std::ptrdiff_t>(y) * stride; }
     Pixel& At(int x, int y) const { return Row(y)[x]; }
     Rect Bounds() const { return {0, 0, width, height}; }
 };
@@ -39,7 +40,7 @@ struct ConstBitmapView {
     ConstBitmapView() = default;
     ConstBitmapView(const Pixel* p, int w, int h, int s) : pixels(p), width(w), height(h), stride(s) {}
     ConstBitmapView(const BitmapView& v) : pixels(v.pixels), width(v.width), height(v.height), stride(v.stride) {}
-    const Pixel* Row(int y) const { return pixels + static_cast<ptrdiff_t>(y) * stride; }
+    const Pixel* Row(int y) const { return pixels + static_cast<std::ptrdiff_t>(y) * stride; }
     Pixel At(int x, int y) const { return Row(y)[x]; }
     Rect Bounds() const { return {0, 0, width, height}; }
     bool Empty() const { return width <= 0 || height <= 0; }

@@ -1,1 +1,0 @@
-int CoreDummy() { return 0; }

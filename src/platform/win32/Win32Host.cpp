@@ -1,0 +1,723 @@
+// The Win32 host. Each window procedure hands each message to a named handler; no exception leaves a window
+// procedure: errors go to the application's default error handler.
+#include "platform/win32/Win32Host.h"
+
+#include "core/Text.h"
+#include "ui/Application.h"
+#include "ui/Form.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+
+namespace win32 {
+
+ObjectCounts& Counts()
+{
+    static ObjectCounts counts;
+    return counts;
+}
+
+namespace {
+
+constexpr wchar_t kPeerProperty[] = L"SetupLauncher.Peer";
+constexpr uint64_t kMaxFileBytes = 256ull * 1024 * 1024;
+
+Win32Host* g_host = nullptr;
+
+std::string LastErrorText()
+{
+    wchar_t* buffer = nullptr;
+    const DWORD code = GetLastError();
+    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                   nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text = buffer ? buffer : L"";
+    LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) {
+        text.pop_back();
+    }
+    return core::WideToUtf8(text);
+}
+
+// A canvas over a 32-bit top-down DIB section selected into a memory DC; text goes through GDI.
+class DibCanvas final : public gfx::Canvas {
+public:
+    DibCanvas(HDC reference, int width, int height)
+        : m_width(std::max(width, 1)), m_height(std::max(height, 1)), m_dc(CreateCompatibleDC(reference))
+    {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = m_width;
+        info.bmiHeader.biHeight = -m_height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        m_bitmap = UniqueBitmap(CreateDIBSection(m_dc.Get(), &info, DIB_RGB_COLORS, &m_bits, nullptr, 0));
+        m_select = std::make_unique<SelectGuard>(m_dc.Get(), m_bitmap.Get());
+    }
+    ~DibCanvas() override { m_select.reset(); }
+
+    HDC Dc() const { return m_dc.Get(); }
+    bool Valid() const { return m_bits != nullptr; }
+
+    gfx::BitmapView Target() override
+    {
+        GdiFlush();
+        return {static_cast<gfx::Pixel*>(m_bits), m_width, m_height, m_width};
+    }
+
+    gfx::Size MeasureText(const gfx::Font& font, std::wstring_view text) override
+    {
+        return g_host->MeasureText(font, text);
+    }
+
+    void DrawText(const gfx::Font& font, std::wstring_view text, gfx::Point origin, gfx::Pixel color,
+                  gfx::Rect clip) override
+    {
+        SelectGuard select(m_dc.Get(), g_host->FontFor(font));
+        SetBkMode(m_dc.Get(), TRANSPARENT);
+        SetTextColor(m_dc.Get(), gfx::ToColorRef(color));
+        const RECT r{clip.left, clip.top, clip.right, clip.bottom};
+        ExtTextOutW(m_dc.Get(), origin.x, origin.y, ETO_CLIPPED, &r, text.data(), static_cast<UINT>(text.size()),
+                    nullptr);
+    }
+
+private:
+    int m_width;
+    int m_height;
+    UniqueMemoryDc m_dc;
+    UniqueBitmap m_bitmap;
+    void* m_bits = nullptr;
+    std::unique_ptr<SelectGuard> m_select;
+};
+
+ui::Key KeyOf(WPARAM vk)
+{
+    switch (vk) {
+    case VK_TAB: return ui::Key::Tab;
+    case VK_RETURN: return ui::Key::Enter;
+    case VK_SPACE: return ui::Key::Space;
+    case VK_ESCAPE: return ui::Key::Escape;
+    case VK_LEFT: return ui::Key::Left;
+    case VK_RIGHT: return ui::Key::Right;
+    case VK_UP: return ui::Key::Up;
+    case VK_DOWN: return ui::Key::Down;
+    case VK_F4: return ui::Key::F4;
+    default: return ui::Key::Other;
+    }
+}
+
+ui::KeyEvent KeyEventOf(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    ui::KeyEvent event;
+    event.type = (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) ? ui::KeyEvent::Type::Down : ui::KeyEvent::Type::Up;
+    event.key = KeyOf(wParam);
+    event.shift = GetKeyState(VK_SHIFT) < 0;
+    event.control = GetKeyState(VK_CONTROL) < 0;
+    event.alt = GetKeyState(VK_MENU) < 0;
+    event.repeat = event.type == ui::KeyEvent::Type::Down && (lParam & (1 << 30)) != 0;
+    return event;
+}
+
+LRESULT CALLBACK PeerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK EditWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+class Peer final : public ui::WindowPeer {
+public:
+    Peer(Win32Host& host, ui::Control& control) : m_host(host), m_control(control) {}
+    ~Peer() override
+    {
+        if (m_window) {
+            RemovePropW(m_window, kPeerProperty);
+            DestroyWindow(m_window);
+            --Counts().windows;
+        }
+    }
+
+    void Create();
+    HWND Window() const { return m_window; }
+    ui::Control& Control() { return m_control; }
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT CallOriginal(UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        return m_originalProc ? CallWindowProcW(m_originalProc, m_window, message, wParam, lParam)
+                              : DefWindowProcW(m_window, message, wParam, lParam);
+    }
+
+    void SetBounds(gfx::Rect b) override
+    {
+        SetWindowPos(m_window, nullptr, b.left, b.top, b.Width(), b.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    void SetVisible(bool visible) override;
+    void SetEnabled(bool enabled) override { EnableWindow(m_window, enabled); }
+    void SetText(const std::wstring& text) override { SetWindowTextW(m_window, text.c_str()); }
+    std::wstring Text() const override
+    {
+        std::wstring text(static_cast<size_t>(GetWindowTextLengthW(m_window)) + 1, L'\0');
+        text.resize(static_cast<size_t>(GetWindowTextW(m_window, text.data(), static_cast<int>(text.size()))));
+        return text;
+    }
+    void Invalidate() override { InvalidateRect(m_window, nullptr, FALSE); }
+    void SetFocus() override { ::SetFocus(m_window); }
+    void BringToFront() override
+    {
+        BringWindowToTop(m_window);
+        SetForegroundWindow(m_window);
+    }
+    void SetMouseCapture(bool capture) override
+    {
+        if (capture) {
+            SetCapture(m_window);
+        } else if (GetCapture() == m_window) {
+            ReleaseCapture();
+        }
+    }
+
+private:
+    void OnPaint();
+    void OnMouse(ui::MouseEvent::Type type, ui::MouseButton button, LPARAM lParam);
+    void OnFocus(bool focused);
+    ui::Form* AsForm() { return dynamic_cast<ui::Form*>(&m_control); }
+
+    Win32Host& m_host;
+    ui::Control& m_control;
+    HWND m_window = nullptr;
+    WNDPROC m_originalProc = nullptr;
+    bool m_trackingLeave = false;
+};
+
+DWORD FormStyle(const ui::Form& form)
+{
+    switch (form.GetBorderStyle()) {
+    case ui::BorderStyle::None: return WS_POPUP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+    case ui::BorderStyle::Dialog: return WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+    default: return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+    }
+}
+
+DWORD FormExStyle(const ui::Form& form)
+{
+    return form.GetBorderStyle() == ui::BorderStyle::Dialog ? WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE : 0;
+}
+
+void RegisterClassOnce(HINSTANCE instance, const std::wstring& name, UINT style)
+{
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof(existing);
+    if (GetClassInfoExW(instance, name.c_str(), &existing)) {
+        return;
+    }
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.style = style;
+    wc.lpfnWndProc = PeerWindowProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconW(instance, L"MAINICON");
+    wc.lpszClassName = name.c_str();
+    RegisterClassExW(&wc);
+}
+
+void Peer::Create()
+{
+    const std::wstring className = core::Utf8ToWide(m_control.ClassName());
+    const gfx::Rect b = m_control.Bounds();
+    HWND parent = nullptr;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    const wchar_t* windowClass = className.c_str();
+    if (auto* form = AsForm()) {
+        RegisterClassOnce(m_host.Instance(), className, 0);
+        parent = m_host.ApplicationWindow();
+        style = FormStyle(*form);
+        exStyle = FormExStyle(*form);
+    } else {
+        auto* parentPeer = m_control.Parent() ? static_cast<Peer*>(m_control.Parent()->Peer()) : nullptr;
+        parent = parentPeer ? parentPeer->Window() : nullptr;
+        style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | (m_control.Visible() ? WS_VISIBLE : 0) |
+                (m_control.Enabled() ? 0 : WS_DISABLED) | (m_control.TabStop() ? WS_TABSTOP : 0);
+        if (std::string_view(m_control.ClassName()) == "TEdit") {
+            windowClass = L"EDIT";
+            style |= ES_AUTOHSCROLL;
+            exStyle = WS_EX_CLIENTEDGE;
+        } else {
+            RegisterClassOnce(m_host.Instance(), className, 0);
+        }
+    }
+    m_window = CreateWindowExW(exStyle, windowClass, m_control.Caption().c_str(), style, b.left, b.top, b.Width(),
+                               b.Height(), parent, nullptr, m_host.Instance(), nullptr);
+    if (!m_window) {
+        throw ui::Error("Cannot create the window " + std::string(m_control.ClassName()) + ": " + LastErrorText());
+    }
+    ++Counts().windows;
+    SetPropW(m_window, kPeerProperty, this);
+    if (windowClass != className.c_str()) {
+        m_originalProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditWindowProc)));
+        SendMessageW(m_window, WM_SETFONT, reinterpret_cast<WPARAM>(m_host.FontFor(m_control.GetFont())), FALSE);
+    }
+}
+
+void Peer::SetVisible(bool visible)
+{
+    if (AsForm()) {
+        if (visible) {
+            m_host.UpdateApplicationWindow();
+            ShowWindow(m_window, m_host.TakeFirstShowCommand());
+        } else {
+            ShowWindow(m_window, SW_HIDE);
+            m_host.UpdateApplicationWindow();
+        }
+        return;
+    }
+    ShowWindow(m_window, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void Peer::OnPaint()
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(m_window, &ps);
+    RECT client;
+    GetClientRect(m_window, &client);
+    std::string error;
+    {
+        DibCanvas canvas(dc, client.right, client.bottom);
+        if (canvas.Valid()) {
+            try {
+                m_control.PaintTree(canvas);
+            } catch (const std::exception& e) {
+                error = e.what();
+            }
+            BitBlt(dc, 0, 0, client.right, client.bottom, canvas.Dc(), 0, 0, SRCCOPY);
+        }
+    }
+    EndPaint(m_window, &ps);
+    if (!error.empty()) {
+        m_host.ReportError(error.c_str());
+    }
+}
+
+void Peer::OnMouse(ui::MouseEvent::Type type, ui::MouseButton button, LPARAM lParam)
+{
+    if (type == ui::MouseEvent::Type::Move && !m_trackingLeave) {
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, m_window, 0};
+        m_trackingLeave = TrackMouseEvent(&track) != FALSE;
+    }
+    if (type == ui::MouseEvent::Type::Leave) {
+        m_trackingLeave = false;
+    }
+    ui::MouseEvent event;
+    event.type = type;
+    event.button = button;
+    event.position = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    m_control.OnMouse(event);
+}
+
+void Peer::OnFocus(bool focused)
+{
+    if (ui::Form* form = m_control.ParentForm(); form && focused) {
+        form->ControlFocused(m_control, true);
+    }
+    m_control.OnFocusChanged(focused);
+}
+
+LRESULT Peer::Handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    using Type = ui::MouseEvent::Type;
+    using Button = ui::MouseButton;
+    ui::Form* form = AsForm();
+    switch (message) {
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_LBUTTONDOWN: OnMouse(Type::Down, Button::Left, lParam); return 0;
+    case WM_LBUTTONUP: OnMouse(Type::Up, Button::Left, lParam); return 0;
+    case WM_RBUTTONDOWN: OnMouse(Type::Down, Button::Right, lParam); return 0;
+    case WM_RBUTTONUP: OnMouse(Type::Up, Button::Right, lParam); return 0;
+    case WM_MBUTTONDOWN: OnMouse(Type::Down, Button::Middle, lParam); return 0;
+    case WM_MBUTTONUP: OnMouse(Type::Up, Button::Middle, lParam); return 0;
+    case WM_MOUSEMOVE: OnMouse(Type::Move, Button::Left, lParam); return 0;
+    case WM_MOUSELEAVE: OnMouse(Type::Leave, Button::Left, lParam); return 0;
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != m_window) {
+            OnMouse(Type::Up, Button::Left, MAKELPARAM(static_cast<WORD>(-1), static_cast<WORD>(-1)));
+        }
+        return 0;
+    case WM_SETFOCUS: OnFocus(true); return 0;
+    case WM_KILLFOCUS: OnFocus(false); return 0;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+        if (m_control.OnKey(KeyEventOf(message, wParam, lParam))) {
+            return 0;
+        }
+        break;
+    case WM_ACTIVATE:
+        if (form && LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) {
+            form->Activated();
+            return 0;
+        }
+        break;
+    case WM_CLOSE:
+        if (form) {
+            form->Close();
+            return 0;
+        }
+        break;
+    default: break;
+    }
+    return DefWindowProcW(m_window, message, wParam, lParam);
+}
+
+Peer* PeerOf(HWND window) { return static_cast<Peer*>(GetPropW(window, kPeerProperty)); }
+
+template <typename F>
+LRESULT Guarded(F&& body, LRESULT onError)
+{
+    try {
+        return body();
+    } catch (const std::exception& e) {
+        g_host->ReportError(e.what());
+    } catch (...) {
+        g_host->ReportError("Unexpected error");
+    }
+    return onError;
+}
+
+LRESULT CALLBACK PeerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Peer* peer = PeerOf(window);
+    if (!peer) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return Guarded([&] { return peer->Handle(message, wParam, lParam); }, 0);
+}
+
+// The platform's edit control does the editing; the form only learns where the focus is.
+LRESULT CALLBACK EditWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Peer* peer = PeerOf(window);
+    if (!peer) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    if (message == WM_SETFOCUS) {
+        if (ui::Form* form = peer->Control().ParentForm()) {
+            form->ControlFocused(peer->Control(), true);
+        }
+    }
+    return peer->CallOriginal(message, wParam, lParam);
+}
+
+LRESULT CALLBACK AppWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (!g_host || g_host->ApplicationWindow() != window) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return Guarded([&] { return g_host->ApplicationWindowProc(message, wParam, lParam); }, 0);
+}
+
+} // namespace
+
+ui::Control* ControlFromWindow(HWND window)
+{
+    Peer* peer = PeerOf(window);
+    return peer ? &peer->Control() : nullptr;
+}
+
+Win32Host::Win32Host(HINSTANCE instance, int showCommand)
+    : m_instance(instance), m_showCommand(showCommand), m_measureDc(CreateCompatibleDC(nullptr))
+{
+    g_host = this;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = AppWindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, L"MAINICON");
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = L"TApplication";
+    RegisterClassExW(&wc);
+    const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
+    const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
+    // Zero-sized but shown while a window of the program is: it carries the one taskbar entry.
+    m_appWindow = CreateWindowExW(0, L"TApplication", L"", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU |
+                                  WS_MINIMIZEBOX, x, y, 0, 0, nullptr, nullptr, instance, nullptr);
+    ++Counts().windows;
+    m_diagnosticsMessage = RegisterWindowMessageW(L"SetupLauncher.Diagnostics");
+}
+
+Win32Host::~Win32Host()
+{
+    if (m_appWindow) {
+        DestroyWindow(m_appWindow);
+        --Counts().windows;
+    }
+    g_host = nullptr;
+}
+
+int Win32Host::TakeFirstShowCommand()
+{
+    if (m_firstShowDone) {
+        return SW_SHOW;
+    }
+    m_firstShowDone = true;
+    return m_showCommand == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOW;
+}
+
+void Win32Host::UpdateApplicationWindow()
+{
+    bool anyVisible = false;
+    if (m_application) {
+        for (ui::Form* form : m_application->Forms()) {
+            anyVisible = anyVisible || form->Showing();
+        }
+    }
+    if (anyVisible && !IsWindowVisible(m_appWindow)) {
+        ShowWindow(m_appWindow, SW_SHOWNA);
+    } else if (!anyVisible && IsWindowVisible(m_appWindow) && !IsIconic(m_appWindow)) {
+        ShowWindow(m_appWindow, SW_HIDE);
+    }
+}
+
+LRESULT Win32Host::ApplicationWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == m_diagnosticsMessage && m_diagnosticsMessage != 0) {
+        return wParam == 0 ? Counts().windows : Counts().gdiObjects;
+    }
+    switch (message) {
+    case WM_CLOSE:
+        if (m_application && m_application->MainForm()) {
+            m_application->MainForm()->Close();
+        }
+        return 0;
+    case WM_ENDSESSION:
+        if (wParam && m_application) {
+            m_application->Terminate();
+        }
+        return 0;
+    case WM_QUERYENDSESSION: return TRUE;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_RESTORE) {
+            const LRESULT result = DefWindowProcW(m_appWindow, message, wParam, lParam);
+            if (m_application) {
+                m_application->Restored();
+            }
+            return result;
+        }
+        break;
+    default: break;
+    }
+    return DefWindowProcW(m_appWindow, message, wParam, lParam);
+}
+
+void Win32Host::ReportError(const char* utf8Message)
+{
+    if (m_application) {
+        m_application->ShowError(utf8Message);
+    }
+}
+
+HFONT Win32Host::FontFor(const gfx::Font& font)
+{
+    const std::wstring key = font.name + L"|" + std::to_wstring(font.height) + L"|" +
+                             std::to_wstring(static_cast<unsigned>(font.style)) + L"|" + std::to_wstring(font.charset);
+    auto it = m_fonts.find(key);
+    if (it == m_fonts.end()) {
+        LOGFONTW lf{};
+        lf.lfHeight = font.height;
+        lf.lfWeight = gfx::HasStyle(font.style, gfx::FontStyle::Bold) ? FW_BOLD : FW_NORMAL;
+        lf.lfItalic = gfx::HasStyle(font.style, gfx::FontStyle::Italic);
+        lf.lfUnderline = gfx::HasStyle(font.style, gfx::FontStyle::Underline);
+        lf.lfStrikeOut = gfx::HasStyle(font.style, gfx::FontStyle::StrikeOut);
+        lf.lfCharSet = static_cast<BYTE>(font.charset);
+        lf.lfQuality = DEFAULT_QUALITY;
+        lstrcpynW(lf.lfFaceName, font.name.c_str(), LF_FACESIZE);
+        it = m_fonts.emplace(key, UniqueFont(CreateFontIndirectW(&lf))).first;
+    }
+    return it->second.Get();
+}
+
+std::unique_ptr<ui::WindowPeer> Win32Host::CreatePeer(ui::Control& control)
+{
+    auto peer = std::make_unique<Peer>(*this, control);
+    peer->Create();
+    return peer;
+}
+
+gfx::Size Win32Host::NonClientSize(const ui::Form& form)
+{
+    RECT r{0, 0, 100, 100};
+    AdjustWindowRectEx(&r, FormStyle(form), FALSE, FormExStyle(form));
+    return {r.right - r.left - 100, r.bottom - r.top - 100};
+}
+
+gfx::Size Win32Host::VirtualScreenSize()
+{
+    return {GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+int Win32Host::ScreenPixelsPerInch()
+{
+    HDC dc = GetDC(nullptr);
+    const int ppi = GetDeviceCaps(dc, LOGPIXELSY);
+    ReleaseDC(nullptr, dc);
+    return ppi;
+}
+
+int Win32Host::DisplayBitsPerPixel()
+{
+    HDC dc = GetDC(nullptr);
+    const int bits = GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
+    ReleaseDC(nullptr, dc);
+    return bits;
+}
+
+int Win32Host::TextHeight(const gfx::Font& font) { return MeasureText(font, L"0").height; }
+
+gfx::Size Win32Host::MeasureText(const gfx::Font& font, std::wstring_view text)
+{
+    SelectGuard select(m_measureDc.Get(), FontFor(font));
+    SIZE size{};
+    GetTextExtentPoint32W(m_measureDc.Get(), text.data(), static_cast<int>(text.size()), &size);
+    if (text.empty()) {
+        TEXTMETRICW tm{};
+        GetTextMetricsW(m_measureDc.Get(), &tm);
+        size.cy = tm.tmHeight;
+    }
+    return {size.cx, size.cy};
+}
+
+std::wstring Win32Host::ModuleFileName()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+core::Result<std::vector<uint8_t>> Win32Host::ReadWholeFile(const std::wstring& path)
+{
+    const core::Error cannotOpen{"Cannot open file " + core::WideToUtf8(path)};
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) {
+        return cannotOpen;
+    }
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.Get(), &size)) {
+        return cannotOpen;
+    }
+    if (static_cast<uint64_t>(size.QuadPart) > kMaxFileBytes) {
+        return core::Error{"The file " + core::WideToUtf8(path) + " is too large"};
+    }
+    std::vector<uint8_t> bytes(static_cast<size_t>(size.QuadPart));
+    size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD got = 0;
+        const DWORD want = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
+        if (!ReadFile(file.Get(), bytes.data() + done, want, &got, nullptr)) {
+            return core::Error{"Cannot read file " + core::WideToUtf8(path) + ": " + LastErrorText()};
+        }
+        if (got == 0) {
+            bytes.resize(done);
+            break;
+        }
+        done += got;
+    }
+    return bytes;
+}
+
+namespace {
+
+struct DisabledWindows {
+    std::vector<HWND> windows;
+    HWND except = nullptr;
+};
+
+BOOL CALLBACK DisableOne(HWND window, LPARAM context)
+{
+    auto* state = reinterpret_cast<DisabledWindows*>(context);
+    if (window != state->except && IsWindowVisible(window) && IsWindowEnabled(window)) {
+        EnableWindow(window, FALSE);
+        state->windows.push_back(window);
+    }
+    return TRUE;
+}
+
+} // namespace
+
+// The box is owned by the application window; the program's other windows are disabled while it is open.
+void Win32Host::ShowErrorBox(const std::wstring& title, const std::wstring& text)
+{
+    DisabledWindows disabled;
+    disabled.except = m_appWindow;
+    EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&disabled));
+    MessageBoxW(m_appWindow, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
+    for (HWND window : disabled.windows) {
+        EnableWindow(window, TRUE);
+    }
+}
+
+// The default action on the file, owned by the application window, no parameters and no working directory;
+// the result is not examined and nothing is waited for.
+void Win32Host::ShellOpen(const std::wstring& file)
+{
+    ShellExecuteW(m_appWindow, nullptr, file.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void Win32Host::SetApplicationTitle(const std::wstring& title) { SetWindowTextW(m_appWindow, title.c_str()); }
+
+void Win32Host::ShowApplication(ui::ShowCommand command)
+{
+    if (command == ui::ShowCommand::MinimizedNoActivate) {
+        m_firstShowDone = true;
+        ShowWindow(m_appWindow, SW_SHOWMINNOACTIVE);
+    }
+}
+
+void Win32Host::MinimizeApplication() { ShowWindow(m_appWindow, SW_MINIMIZE); }
+
+void Win32Host::PostQuit() { PostQuitMessage(0); }
+
+// Tab and Shift+Tab move the focus within a form whichever control has it, the edit field included.
+bool Win32Host::PreTranslate(const MSG& msg)
+{
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) {
+        return false;
+    }
+    ui::Control* control = ControlFromWindow(msg.hwnd);
+    ui::Form* form = control ? control->ParentForm() : nullptr;
+    return form && form->HandleDialogKey(KeyEventOf(msg.message, msg.wParam, msg.lParam));
+}
+
+bool Win32Host::HandleMessage()
+{
+    MSG msg;
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0 || got == -1) {
+        return false;
+    }
+    const bool handled = Guarded([&]() -> LRESULT { return PreTranslate(msg); }, 1) != 0;
+    if (!handled) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return true;
+}
+
+ui::Form* Win32Host::ActiveForm()
+{
+    ui::Control* control = ControlFromWindow(GetActiveWindow());
+    return dynamic_cast<ui::Form*>(control);
+}
+
+void Win32Host::ActivateForm(ui::Form& form)
+{
+    if (auto* peer = static_cast<Peer*>(form.Peer())) {
+        SetActiveWindow(peer->Window());
+    }
+}
+
+} // namespace win32
