@@ -1,13 +1,21 @@
-# The form descriptions, built into the core as data. The main window's description receives the stored skin
-# (its definition lines and pictures) from STORED_SKIN_DFM, made by the native storeskin tool; without it the
-# stored skin stays empty.
-set(UNIT1_DFM ${CMAKE_BINARY_DIR}/generated/Unit1.dfm)
-if(STORED_SKIN_DFM AND EXISTS ${STORED_SKIN_DFM})
-  file(READ ${STORED_SKIN_DFM} STORED_SKIN)
-  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${STORED_SKIN_DFM})
+# The form descriptions, built into the core as data. The main window's description carries the stored skin:
+# the native tool formskin fills its template from skin/. A cross build cannot run that tool, so the Makefile
+# hands it the description the native build made (UNIT1_DFM).
+if(UNIT1_DFM)
+  set(UNIT1_DESCRIPTION ${UNIT1_DFM})
+elseif(WIN32)
+  message(FATAL_ERROR "UNIT1_DFM must name the main window's description made by the native build")
 else()
-  set(STORED_SKIN "")
+  add_executable(formskin ${CMAKE_SOURCE_DIR}/tools/formskin/FormSkin.cpp ${CMAKE_SOURCE_DIR}/src/skin/StoredSkin.cpp)
+  target_include_directories(formskin PRIVATE ${CMAKE_SOURCE_DIR}/src)
+  set(UNIT1_DESCRIPTION ${CMAKE_BINARY_DIR}/generated/Unit1.dfm)
+  file(GLOB SKIN_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/skin/*)
+  add_custom_command(OUTPUT ${UNIT1_DESCRIPTION}
+    COMMAND formskin ${CMAKE_SOURCE_DIR}/src/app/Unit1.dfm.in ${CMAKE_SOURCE_DIR}/skin ${UNIT1_DESCRIPTION}
+    DEPENDS formskin ${CMAKE_SOURCE_DIR}/src/app/Unit1.dfm.in ${SKIN_FILES}
+    COMMENT "Storing the skin in the main window's description")
+  add_custom_target(unit1_description DEPENDS ${UNIT1_DESCRIPTION})
+  add_dependencies(core unit1_description)
 endif()
-configure_file(${CMAKE_SOURCE_DIR}/src/app/Unit1.dfm.in ${UNIT1_DFM} @ONLY)
-embed_file(core Unit1Description_data ${UNIT1_DFM})
+embed_file(core Unit1Description_data ${UNIT1_DESCRIPTION})
 embed_file(core Unit2Description_data ${CMAKE_SOURCE_DIR}/src/app/Unit2.dfm)

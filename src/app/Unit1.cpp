@@ -27,7 +27,7 @@ void TForm1::Loaded()
 {
     auto find = [this]<typename T>(T*& field, const wchar_t* name) { field = dynamic_cast<T*>(FindComponent(name)); };
     find(Image1, L"Image1");
-    bsBusinessSkinForm1 = FindComponent(L"bsBusinessSkinForm1");
+    find(bsBusinessSkinForm1, L"bsBusinessSkinForm1");
     find(bsSkinData1, L"bsSkinData1");
     find(bsStoredSkin1, L"bsStoredSkin1");
     find(bsSkinButton1, L"bsSkinButton1");

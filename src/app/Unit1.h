@@ -2,6 +2,7 @@
 // of the location dialog. Portable: the platform is reached only through the application's host.
 #pragma once
 
+#include "ui/BusinessSkinForm.h"
 #include "ui/Form.h"
 #include "ui/SkinControls.h"
 #include "ui/StdControls.h"
@@ -22,7 +23,7 @@ public:
     void bsSkinButton3Click(ui::Component* sender);
 
     ui::Image* Image1 = nullptr;
-    ui::Component* bsBusinessSkinForm1 = nullptr;
+    ui::TbsBusinessSkinForm* bsBusinessSkinForm1 = nullptr;
     ui::TbsSkinData* bsSkinData1 = nullptr;
     ui::TbsStoredSkin* bsStoredSkin1 = nullptr;
     ui::TbsSkinButton* bsSkinButton1 = nullptr;

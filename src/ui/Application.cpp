@@ -87,6 +87,9 @@ void Application::Run(ShowCommand command)
             m_pendingFirstShow = true;
             m_host.ShowApplication(command);
         } else {
+            if (command == ShowCommand::Maximized) {
+                m_mainForm->RequestMaximizedStart();
+            }
             m_mainForm->Show();
         }
     }

@@ -103,12 +103,17 @@ void Control::SetBounds(gfx::Rect bounds)
         m_peer->SetBounds(m_bounds);
     }
     if (resized) {
-        Realign();
-        Invalidate();
+        Resized();
     }
     if (m_parent && m_align != Align::None) {
         m_parent->Realign();
     }
+}
+
+void Control::Resized()
+{
+    Realign();
+    Invalidate();
 }
 
 void Control::SetAlign(Align align)

@@ -115,6 +115,8 @@ public:
 
 protected:
     virtual void PeerCreated() {}
+    // After the size changed: docks the children again and repaints.
+    virtual void Resized();
     void SetTextOnPeer();
 
 private:

@@ -24,6 +24,7 @@ struct KeyEvent {
     bool control = false;
     bool alt = false;
     bool repeat = false; // key-down delivered by auto-repeat
+    wchar_t character = 0; // lower-case letter or digit for those keys, else 0
 };
 
 } // namespace ui

@@ -77,7 +77,7 @@ void Form::ApplyScaling()
 
 gfx::Size Form::NonClientSize() const
 {
-    return m_frame ? m_frame->NonClientSize() : m_application.GetHost().NonClientSize(*this);
+    return (m_frame && m_frame->Skinned()) ? m_frame->NonClientSize() : m_application.GetHost().NonClientSize(*this);
 }
 
 gfx::Size Form::ClientAreaSize() const { return m_clientSize; }
@@ -89,6 +89,14 @@ void Form::SetClientSize(gfx::Size size)
     const gfx::Rect b = Bounds();
     SetBounds(gfx::Rect::FromSize(b.left, b.top, size.width + frame.width, size.height + frame.height));
     Realign();
+}
+
+// The outer size changed (by the frame's maximize, say): the client area follows.
+void Form::Resized()
+{
+    const gfx::Size frame = NonClientSize();
+    m_clientSize = {std::max(0, Bounds().Width() - frame.width), std::max(0, Bounds().Height() - frame.height)};
+    Control::Resized();
 }
 
 void Form::DoShow()
@@ -118,6 +126,10 @@ void Form::Show()
     }
     m_application.Guarded([this] { DoShow(); });
     PlaceOnFirstShow();
+    if (m_startMaximized && m_frame && m_frame->Skinned()) {
+        m_startMaximized = false;
+        m_frame->MaximizeAtStart();
+    }
     m_showing = true;
     SetVisible(true);
     if (Peer()) {
@@ -256,7 +268,7 @@ bool Form::HandleDialogKey(const KeyEvent& event)
 
 void Form::Paint(gfx::Canvas& canvas)
 {
-    if (m_frame) {
+    if (m_frame && m_frame->Skinned()) {
         m_frame->PaintClientBackground(canvas, m_clientSize);
         return;
     }

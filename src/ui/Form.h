@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/Component.h"
+#include "ui/Frame.h"
 
 #include <map>
 
@@ -13,14 +14,6 @@ enum class BorderStyle { None, Single, Sizeable, Dialog };
 
 constexpr int kModalResultNone = 0;
 constexpr int kModalResultCancel = 2;
-
-// Something that draws and sizes a form's frame in place of the platform (the skinned frame component).
-class FrameOwner {
-public:
-    virtual ~FrameOwner() = default;
-    virtual gfx::Size NonClientSize() const = 0;
-    virtual void PaintClientBackground(gfx::Canvas& canvas, gfx::Size clientSize) = 0;
-};
 
 class Form : public Control {
 public:
@@ -48,6 +41,7 @@ public:
     int ModalResult() const { return m_modalResult; }
     void SetModalResult(int result) { m_modalResult = result; }
     bool IsModal() const { return m_modal; }
+    void RequestMaximizedStart() { m_startMaximized = true; }
 
     // Focus: tree order by TabOrder, filtered to visible, enabled, focusable tab stops, wrapping around.
     std::vector<Control*> FocusOrder() const;
@@ -64,6 +58,7 @@ public:
 
 protected:
     virtual void DoShow();
+    void Resized() override;
 
 private:
     void ApplyScaling();
@@ -84,6 +79,7 @@ private:
     bool m_showing = false;
     bool m_placed = false;
     bool m_modal = false;
+    bool m_startMaximized = false;
     int m_modalResult = kModalResultNone;
     Control* m_activeControl = nullptr;
 

@@ -15,6 +15,7 @@ namespace ui {
 class Application;
 class Control;
 class Form;
+class PopupMenu;
 
 class WindowPeer {
 public:
@@ -42,6 +43,10 @@ public:
     // Outer size minus client size for a form with this border style (the skinned frame overrides it).
     virtual gfx::Size NonClientSize(const Form& form) = 0;
     virtual gfx::Size VirtualScreenSize() = 0;
+    // The primary display less its taskbars, in screen coordinates.
+    virtual gfx::Rect WorkArea() = 0;
+    // Shows the menu at a screen point over the form and tracks it until it is chosen from or dismissed.
+    virtual void RunPopupMenu(PopupMenu& menu, gfx::Point screenPoint, Form& owner) = 0;
     virtual int ScreenPixelsPerInch() = 0;
     virtual int DisplayBitsPerPixel() = 0;
     // The height of "0" in this font on the screen, as the form scaling rule measures it.

@@ -83,8 +83,8 @@ TbsSkinData::TbsSkinData(Component* owner) : Component(owner), m_skin(std::make_
 
 TbsSkinData::~TbsSkinData()
 {
-    for (SkinnedControl* client : std::vector<SkinnedControl*>(m_clients)) {
-        client->SkinGone();
+    for (SkinListener* listener : std::vector<SkinListener*>(m_listeners)) {
+        listener->SkinGone();
     }
 }
 
@@ -99,8 +99,8 @@ void TbsSkinData::SetStoredSkin(TbsStoredSkin* stored)
             m_skin->Load(stored->IniStrings(), pictures.Value());
         }
     }
-    for (SkinnedControl* client : std::vector<SkinnedControl*>(m_clients)) {
-        client->Bind();
+    for (SkinListener* listener : std::vector<SkinListener*>(m_listeners)) {
+        listener->SkinLoaded();
     }
 }
 
@@ -109,16 +109,16 @@ const skin::Element* TbsSkinData::FindElement(const std::wstring& name) const
     return m_skin->FindElement(core::WideToUtf8(name));
 }
 
-void TbsSkinData::AddClient(SkinnedControl& control)
+void TbsSkinData::AddListener(SkinListener& listener)
 {
-    if (std::find(m_clients.begin(), m_clients.end(), &control) == m_clients.end()) {
-        m_clients.push_back(&control);
+    if (std::find(m_listeners.begin(), m_listeners.end(), &listener) == m_listeners.end()) {
+        m_listeners.push_back(&listener);
     }
 }
 
-void TbsSkinData::RemoveClient(SkinnedControl& control)
+void TbsSkinData::RemoveListener(SkinListener& listener)
 {
-    m_clients.erase(std::remove(m_clients.begin(), m_clients.end(), &control), m_clients.end());
+    m_listeners.erase(std::remove(m_listeners.begin(), m_listeners.end(), &listener), m_listeners.end());
 }
 
 core::Status TbsSkinData::SetProperty(std::string_view name, const PropertyValue& value, LoadContext& context)
@@ -143,18 +143,18 @@ SkinnedControl::SkinnedControl(Component* owner) : Control(owner) {}
 SkinnedControl::~SkinnedControl()
 {
     if (m_skinData) {
-        m_skinData->RemoveClient(*this);
+        m_skinData->RemoveListener(*this);
     }
 }
 
 void SkinnedControl::SetSkinData(TbsSkinData* skinData)
 {
     if (m_skinData) {
-        m_skinData->RemoveClient(*this);
+        m_skinData->RemoveListener(*this);
     }
     m_skinData = skinData;
     if (m_skinData) {
-        m_skinData->AddClient(*this);
+        m_skinData->AddListener(*this);
     }
     Bind();
 }

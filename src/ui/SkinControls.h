@@ -18,7 +18,13 @@ struct Element;
 
 namespace ui {
 
-class SkinnedControl;
+// Told when the skin it listens to has been loaded (or emptied).
+class SkinListener {
+public:
+    virtual ~SkinListener() = default;
+    virtual void SkinLoaded() = 0;
+    virtual void SkinGone() = 0;
+};
 
 class TbsStoredSkin : public Component {
 public:
@@ -47,17 +53,17 @@ public:
     bool Loaded() const;
     const skin::Element* FindElement(const std::wstring& name) const;
 
-    void AddClient(SkinnedControl& control);
-    void RemoveClient(SkinnedControl& control);
+    void AddListener(SkinListener& listener);
+    void RemoveListener(SkinListener& listener);
     core::Status SetProperty(std::string_view name, const PropertyValue& value, LoadContext& context) override;
 
 private:
     std::unique_ptr<skin::SkinData> m_skin;
-    std::vector<SkinnedControl*> m_clients;
+    std::vector<SkinListener*> m_listeners;
 };
 
 // The common part of the skinned push button, panel and gauge: skin reference, element and size rule.
-class SkinnedControl : public Control {
+class SkinnedControl : public Control, public SkinListener {
 public:
     explicit SkinnedControl(Component* owner);
     ~SkinnedControl() override;
@@ -67,7 +73,8 @@ public:
     const skin::Element* Element() const { return m_element; }
     // Finds the element again and applies its size rule to the present size.
     void Bind();
-    void SkinGone();
+    void SkinLoaded() override { Bind(); }
+    void SkinGone() override;
     gfx::Size AdjustSize(gfx::Size requested) override;
     core::Status SetProperty(std::string_view name, const PropertyValue& value, LoadContext& context) override;
 

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <windows.h>
+// The portable canvas has a DrawText of its own; the platform layer calls DrawTextW by its full name.
+#undef DrawText
 
 #include <utility>
 

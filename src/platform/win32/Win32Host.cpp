@@ -6,6 +6,7 @@
 #include "ui/Application.h"
 #include "ui/Form.h"
 
+#include <psapi.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -21,9 +22,28 @@ ObjectCounts& Counts()
 namespace {
 
 constexpr wchar_t kPeerProperty[] = L"SetupLauncher.Peer";
+
+int XOfParam(LPARAM lParam) { return static_cast<short>(LOWORD(lParam)); }
+int YOfParam(LPARAM lParam) { return static_cast<short>(HIWORD(lParam)); }
 constexpr uint64_t kMaxFileBytes = 256ull * 1024 * 1024;
 
 Win32Host* g_host = nullptr;
+
+// The process's private memory in KiB, for the diagnostics query; looked up at run time since the call
+// moved between system DLLs over the years.
+LRESULT PrivateMemoryKiB()
+{
+    using GetMemoryInfoFn = BOOL(WINAPI*)(HANDLE, PPROCESS_MEMORY_COUNTERS, DWORD);
+    auto getInfo = reinterpret_cast<GetMemoryInfoFn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "K32GetProcessMemoryInfo")));
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof(counters);
+    if (!getInfo || !getInfo(GetCurrentProcess(), reinterpret_cast<PPROCESS_MEMORY_COUNTERS>(&counters),
+                             sizeof(counters))) {
+        return -1;
+    }
+    return static_cast<LRESULT>(counters.PrivateUsage / 1024);
+}
 
 std::string LastErrorText()
 {
@@ -38,58 +58,6 @@ std::string LastErrorText()
     }
     return core::WideToUtf8(text);
 }
-
-// A canvas over a 32-bit top-down DIB section selected into a memory DC; text goes through GDI.
-class DibCanvas final : public gfx::Canvas {
-public:
-    DibCanvas(HDC reference, int width, int height)
-        : m_width(std::max(width, 1)), m_height(std::max(height, 1)), m_dc(CreateCompatibleDC(reference))
-    {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = m_width;
-        info.bmiHeader.biHeight = -m_height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        m_bitmap = UniqueBitmap(CreateDIBSection(m_dc.Get(), &info, DIB_RGB_COLORS, &m_bits, nullptr, 0));
-        m_select = std::make_unique<SelectGuard>(m_dc.Get(), m_bitmap.Get());
-    }
-    ~DibCanvas() override { m_select.reset(); }
-
-    HDC Dc() const { return m_dc.Get(); }
-    bool Valid() const { return m_bits != nullptr; }
-
-    gfx::BitmapView Target() override
-    {
-        GdiFlush();
-        return {static_cast<gfx::Pixel*>(m_bits), m_width, m_height, m_width};
-    }
-
-    gfx::Size MeasureText(const gfx::Font& font, std::wstring_view text) override
-    {
-        return g_host->MeasureText(font, text);
-    }
-
-    void DrawText(const gfx::Font& font, std::wstring_view text, gfx::Point origin, gfx::Pixel color,
-                  gfx::Rect clip) override
-    {
-        SelectGuard select(m_dc.Get(), g_host->FontFor(font));
-        SetBkMode(m_dc.Get(), TRANSPARENT);
-        SetTextColor(m_dc.Get(), gfx::ToColorRef(color));
-        const RECT r{clip.left, clip.top, clip.right, clip.bottom};
-        ExtTextOutW(m_dc.Get(), origin.x, origin.y, ETO_CLIPPED, &r, text.data(), static_cast<UINT>(text.size()),
-                    nullptr);
-    }
-
-private:
-    int m_width;
-    int m_height;
-    UniqueMemoryDc m_dc;
-    UniqueBitmap m_bitmap;
-    void* m_bits = nullptr;
-    std::unique_ptr<SelectGuard> m_select;
-};
 
 ui::Key KeyOf(WPARAM vk)
 {
@@ -107,6 +75,8 @@ ui::Key KeyOf(WPARAM vk)
     }
 }
 
+} // namespace
+
 ui::KeyEvent KeyEventOf(UINT message, WPARAM wParam, LPARAM lParam)
 {
     ui::KeyEvent event;
@@ -116,8 +86,64 @@ ui::KeyEvent KeyEventOf(UINT message, WPARAM wParam, LPARAM lParam)
     event.control = GetKeyState(VK_CONTROL) < 0;
     event.alt = GetKeyState(VK_MENU) < 0;
     event.repeat = event.type == ui::KeyEvent::Type::Down && (lParam & (1 << 30)) != 0;
+    if ((wParam >= 'A' && wParam <= 'Z') || (wParam >= '0' && wParam <= '9')) {
+        event.character = static_cast<wchar_t>(wParam >= 'A' ? wParam - 'A' + 'a' : wParam);
+    }
     return event;
 }
+
+DibCanvas::DibCanvas(Win32Host& host, HDC reference, int width, int height)
+    : m_host(host), m_width(std::max(width, 1)), m_height(std::max(height, 1)), m_dc(CreateCompatibleDC(reference))
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = m_width;
+    info.bmiHeader.biHeight = -m_height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    m_bitmap = UniqueBitmap(CreateDIBSection(m_dc.Get(), &info, DIB_RGB_COLORS, &m_bits, nullptr, 0));
+    if (m_bitmap) {
+        m_previous = SelectObject(m_dc.Get(), m_bitmap.Get());
+    }
+}
+
+DibCanvas::~DibCanvas()
+{
+    if (m_previous) {
+        SelectObject(m_dc.Get(), m_previous);
+    }
+}
+
+gfx::BitmapView DibCanvas::Target()
+{
+    GdiFlush();
+    return {static_cast<gfx::Pixel*>(m_bits), m_width, m_height, m_width};
+}
+
+gfx::Size DibCanvas::MeasureText(const gfx::Font& font, std::wstring_view text) { return m_host.MeasureText(font, text); }
+
+void DibCanvas::DrawText(const gfx::Font& font, std::wstring_view text, gfx::Point origin, gfx::Pixel color,
+                         gfx::Rect clip)
+{
+    SelectGuard select(m_dc.Get(), m_host.FontFor(font));
+    SetBkMode(m_dc.Get(), TRANSPARENT);
+    SetTextColor(m_dc.Get(), gfx::ToColorRef(color));
+    const RECT r{clip.left, clip.top, clip.right, clip.bottom};
+    ExtTextOutW(m_dc.Get(), origin.x, origin.y, ETO_CLIPPED, &r, text.data(), static_cast<UINT>(text.size()), nullptr);
+}
+
+UniqueRegion RegionFromRectangles(const std::vector<gfx::Rect>& rectangles)
+{
+    UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+    for (const gfx::Rect& r : rectangles) {
+        UniqueRegion part(CreateRectRgn(r.left, r.top, r.right, r.bottom));
+        CombineRgn(region.Get(), region.Get(), part.Get(), RGN_OR);
+    }
+    return region;
+}
+
+namespace {
 
 LRESULT CALLBACK PeerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK EditWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -178,13 +204,31 @@ private:
     void OnMouse(ui::MouseEvent::Type type, ui::MouseButton button, LPARAM lParam);
     void OnFocus(bool focused);
     ui::Form* AsForm() { return dynamic_cast<ui::Form*>(&m_control); }
+    ui::FrameOwner* Frame()
+    {
+        ui::Form* form = AsForm();
+        ui::FrameOwner* frame = form ? form->GetFrameOwner() : nullptr;
+        return (frame && frame->Skinned()) ? frame : nullptr;
+    }
+    bool HandleFrame(ui::FrameOwner& frame, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    gfx::Size WindowSize() const;
+    gfx::Point ToWindow(POINT screen) const;
+    void PaintFrame();
+    void UpdateShape();
+    void FrameMouse(ui::FrameOwner& frame, ui::MouseEvent::Type type, ui::MouseButton button, gfx::Point at);
+    void UpdateHoverTimer(ui::FrameOwner& frame);
 
     Win32Host& m_host;
     ui::Control& m_control;
     HWND m_window = nullptr;
     WNDPROC m_originalProc = nullptr;
     bool m_trackingLeave = false;
+    bool m_frameCapture = false;
+    bool m_hoverTimer = false;
 };
+
+constexpr UINT_PTR kHoverTimer = 1;
+constexpr UINT kHoverInterval = 50;
 
 DWORD FormStyle(const ui::Form& form)
 {
@@ -231,6 +275,11 @@ void Peer::Create()
         parent = m_host.ApplicationWindow();
         style = FormStyle(*form);
         exStyle = FormExStyle(*form);
+        if (Frame()) {
+            // The frame component draws and operates the whole non-client area; the platform draws none.
+            style = WS_POPUP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+            exStyle = 0;
+        }
     } else {
         auto* parentPeer = m_control.Parent() ? static_cast<Peer*>(m_control.Parent()->Peer()) : nullptr;
         parent = parentPeer ? parentPeer->Window() : nullptr;
@@ -251,6 +300,11 @@ void Peer::Create()
     }
     ++Counts().windows;
     SetPropW(m_window, kPeerProperty, this);
+    if (Frame()) {
+        SetWindowPos(m_window, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER |
+                                                       SWP_NOACTIVATE);
+        UpdateShape();
+    }
     if (windowClass != className.c_str()) {
         m_originalProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditWindowProc)));
@@ -263,7 +317,8 @@ void Peer::SetVisible(bool visible)
     if (AsForm()) {
         if (visible) {
             m_host.UpdateApplicationWindow();
-            ShowWindow(m_window, m_host.TakeFirstShowCommand());
+            const int command = m_host.TakeFirstShowCommand();
+            ShowWindow(m_window, Frame() ? SW_SHOW : command); // the skinned frame maximizes by itself
         } else {
             ShowWindow(m_window, SW_HIDE);
             m_host.UpdateApplicationWindow();
@@ -281,7 +336,7 @@ void Peer::OnPaint()
     GetClientRect(m_window, &client);
     std::string error;
     {
-        DibCanvas canvas(dc, client.right, client.bottom);
+        DibCanvas canvas(m_host, dc, client.right, client.bottom);
         if (canvas.Valid()) {
             try {
                 m_control.PaintTree(canvas);
@@ -326,6 +381,12 @@ LRESULT Peer::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     using Type = ui::MouseEvent::Type;
     using Button = ui::MouseButton;
     ui::Form* form = AsForm();
+    if (ui::FrameOwner* frame = Frame()) {
+        LRESULT result = 0;
+        if (HandleFrame(*frame, message, wParam, lParam, result)) {
+            return result;
+        }
+    }
     switch (message) {
     case WM_PAINT: OnPaint(); return 0;
     case WM_ERASEBKGND: return 1;
@@ -365,6 +426,212 @@ LRESULT Peer::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     default: break;
     }
     return DefWindowProcW(m_window, message, wParam, lParam);
+}
+
+
+gfx::Size Peer::WindowSize() const
+{
+    RECT r;
+    GetWindowRect(m_window, &r);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+gfx::Point Peer::ToWindow(POINT screen) const
+{
+    RECT r;
+    GetWindowRect(m_window, &r);
+    return {screen.x - r.left, screen.y - r.top};
+}
+
+// Paints the frame into a buffer of the window's size and copies it around the client area.
+void Peer::PaintFrame()
+{
+    ui::FrameOwner* frame = Frame();
+    if (!frame || !IsWindowVisible(m_window)) {
+        return;
+    }
+    const gfx::Size size = WindowSize();
+    HDC dc = GetWindowDC(m_window);
+    {
+        DibCanvas canvas(m_host, dc, size.width, size.height);
+        if (canvas.Valid()) {
+            frame->PaintFrame(canvas, size);
+            const gfx::Rect m = frame->Margins();
+            ExcludeClipRect(dc, m.left, m.top, size.width - m.right, size.height - m.bottom);
+            BitBlt(dc, 0, 0, size.width, size.height, canvas.Dc(), 0, 0, SRCCOPY);
+        }
+    }
+    ReleaseDC(m_window, dc);
+}
+
+void Peer::UpdateShape()
+{
+    ui::FrameOwner* frame = Frame();
+    if (!frame) {
+        return;
+    }
+    UniqueRegion region = RegionFromRectangles(frame->Shape(WindowSize()));
+    if (SetWindowRgn(m_window, region.Get(), TRUE)) {
+        region.ReleaseToSystem(); // the system owns the region now
+    }
+}
+
+void Peer::FrameMouse(ui::FrameOwner& frame, ui::MouseEvent::Type type, ui::MouseButton button, gfx::Point at)
+{
+    ui::MouseEvent event;
+    event.type = type;
+    event.button = button;
+    event.position = at;
+    const ui::FrameResponse response = frame.OnFrameMouse(event, WindowSize());
+    if (!IsWindow(m_window)) {
+        return;
+    }
+    if (response.captureMouse) {
+        m_frameCapture = true;
+        SetCapture(m_window);
+    }
+    if (response.releaseMouse) {
+        m_frameCapture = false;
+        if (GetCapture() == m_window) {
+            ReleaseCapture();
+        }
+    }
+    if (response.repaint) {
+        PaintFrame();
+    }
+}
+
+void Peer::UpdateHoverTimer(ui::FrameOwner& frame)
+{
+    const bool wanted = frame.HoverTimerWanted();
+    if (wanted && !m_hoverTimer) {
+        m_hoverTimer = SetTimer(m_window, kHoverTimer, kHoverInterval, nullptr) != 0;
+    } else if (!wanted && m_hoverTimer) {
+        KillTimer(m_window, kHoverTimer);
+        m_hoverTimer = false;
+    }
+}
+
+LRESULT HitCode(const ui::FrameHit& hit)
+{
+    switch (hit.zone) {
+    case ui::FrameZone::Client: return HTCLIENT;
+    case ui::FrameZone::Caption: return hit.canDrag ? HTCAPTION : HTBORDER;
+    case ui::FrameZone::Object: return HTBORDER;
+    default: return HTNOWHERE;
+    }
+}
+
+// The frame's share of the main window's messages; true when the message is fully handled.
+bool Peer::HandleFrame(ui::FrameOwner& frame, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    using Type = ui::MouseEvent::Type;
+    using Button = ui::MouseButton;
+    const POINT screen{XOfParam(lParam), YOfParam(lParam)};
+    switch (message) {
+    case WM_NCCALCSIZE: {
+        if (wParam) {
+            auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
+            const gfx::Rect m = frame.Margins();
+            RECT& r = params->rgrc[0];
+            r = {r.left + m.left, r.top + m.top, r.right - m.right, r.bottom - m.bottom};
+        }
+        result = 0;
+        return true;
+    }
+    case WM_NCPAINT: PaintFrame(); result = 0; return true;
+    case WM_NCACTIVATE:
+        frame.OnActivate(wParam != FALSE);
+        PaintFrame();
+        UpdateHoverTimer(frame);
+        result = TRUE;
+        return true;
+    case WM_NCHITTEST: result = HitCode(frame.HitTest(ToWindow(screen), WindowSize())); return true;
+    case WM_NCLBUTTONDOWN:
+        if (wParam == HTCAPTION) {
+            return false; // the platform's move loop
+        }
+        FrameMouse(frame, Type::Down, Button::Left, ToWindow(screen));
+        result = 0;
+        return true;
+    case WM_NCLBUTTONUP: FrameMouse(frame, Type::Up, Button::Left, ToWindow(screen)); result = 0; return true;
+    case WM_NCRBUTTONDOWN: FrameMouse(frame, Type::Down, Button::Right, ToWindow(screen)); result = 0; return true;
+    case WM_NCRBUTTONUP: FrameMouse(frame, Type::Up, Button::Right, ToWindow(screen)); result = 0; return true;
+    case WM_NCMBUTTONDOWN:
+    case WM_NCMBUTTONUP:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCRBUTTONDBLCLK:
+    case WM_NCMBUTTONDBLCLK:
+    case WM_CONTEXTMENU: result = 0; return true;
+    case WM_NCMOUSEMOVE:
+        if (frame.OnHoverTimer(ToWindow(screen), WindowSize())) {
+            PaintFrame();
+        }
+        result = 0;
+        return true;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+        if (m_frameCapture) {
+            POINT p{XOfParam(lParam), YOfParam(lParam)};
+            ClientToScreen(m_window, &p);
+            FrameMouse(frame, message == WM_MOUSEMOVE ? Type::Move : Type::Up, Button::Left, ToWindow(p));
+            result = 0;
+            return true;
+        }
+        return false;
+    case WM_CAPTURECHANGED:
+        if (m_frameCapture && reinterpret_cast<HWND>(lParam) != m_window) {
+            m_frameCapture = false;
+            FrameMouse(frame, Type::Up, Button::Left, {-100000, -100000});
+        }
+        return false;
+    case WM_TIMER:
+        if (wParam == kHoverTimer) {
+            POINT p;
+            GetCursorPos(&p);
+            const bool over = WindowFromPoint(p) == m_window;
+            if (frame.OnHoverTimer(over ? std::optional<gfx::Point>(ToWindow(p)) : std::nullopt, WindowSize())) {
+                PaintFrame();
+            }
+            UpdateHoverTimer(frame);
+            result = 0;
+            return true;
+        }
+        return false;
+    case WM_ENTERSIZEMOVE:
+        frame.OnMoving(true);
+        PaintFrame();
+        return false;
+    case WM_EXITSIZEMOVE:
+        frame.OnMoving(false);
+        PaintFrame();
+        return false;
+    case WM_SIZE:
+        UpdateShape();
+        PaintFrame();
+        return false;
+    case WM_GETMINMAXINFO: {
+        auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+        const gfx::Size minimum = frame.MinimumSize();
+        const gfx::Rect work = m_host.WorkArea();
+        info->ptMinTrackSize = {minimum.width, minimum.height};
+        info->ptMaxTrackSize = {work.Width(), work.Height()};
+        result = 0;
+        return true;
+    }
+    case WM_SYSCOMMAND:
+        // Alt, F10 and Alt+Space open nothing: there is no menu bar, and the system menu opens by the mouse.
+        if ((wParam & 0xFFF0) == SC_KEYMENU) {
+            result = 0;
+            return true;
+        }
+        return false;
+    case WM_SETTEXT:
+        result = DefWindowProcW(m_window, message, wParam, lParam);
+        PaintFrame();
+        return true;
+    default: return false;
+    }
 }
 
 Peer* PeerOf(HWND window) { return static_cast<Peer*>(GetPropW(window, kPeerProperty)); }
@@ -478,8 +745,13 @@ void Win32Host::UpdateApplicationWindow()
 
 LRESULT Win32Host::ApplicationWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // Read-only counts for the program's own health checks: 0 live windows, 1 GDI objects, 2 private KiB.
     if (message == m_diagnosticsMessage && m_diagnosticsMessage != 0) {
-        return wParam == 0 ? Counts().windows : Counts().gdiObjects;
+        switch (wParam) {
+        case 0: return Counts().windows;
+        case 1: return Counts().gdiObjects;
+        default: return PrivateMemoryKiB();
+        }
     }
     switch (message) {
     case WM_CLOSE:
@@ -496,10 +768,16 @@ LRESULT Win32Host::ApplicationWindowProc(UINT message, WPARAM wParam, LPARAM lPa
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_RESTORE) {
             const LRESULT result = DefWindowProcW(m_appWindow, message, wParam, lParam);
+            RestoreAfterMinimize();
             if (m_application) {
                 m_application->Restored();
             }
             return result;
+        }
+        break;
+    case WM_SIZE:
+        if (wParam == SIZE_RESTORED && !m_hiddenByMinimize.empty()) {
+            RestoreAfterMinimize();
         }
         break;
     default: break;
@@ -546,6 +824,21 @@ gfx::Size Win32Host::NonClientSize(const ui::Form& form)
     RECT r{0, 0, 100, 100};
     AdjustWindowRectEx(&r, FormStyle(form), FALSE, FormExStyle(form));
     return {r.right - r.left - 100, r.bottom - r.top - 100};
+}
+
+gfx::Rect Win32Host::WorkArea()
+{
+    RECT r{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+void Win32Host::RunPopupMenu(ui::PopupMenu& menu, gfx::Point screenPoint, ui::Form& owner)
+{
+    auto* peer = static_cast<Peer*>(owner.Peer());
+    if (peer) {
+        TrackPopupMenuWindow(*this, menu, {screenPoint.x, screenPoint.y}, peer->Window());
+    }
 }
 
 gfx::Size Win32Host::VirtualScreenSize()
@@ -677,7 +970,38 @@ void Win32Host::ShowApplication(ui::ShowCommand command)
     }
 }
 
-void Win32Host::MinimizeApplication() { ShowWindow(m_appWindow, SW_MINIMIZE); }
+// The program's windows leave the screen and the taskbar entry stays; restoring brings them back as they
+// were, without showing them anew (so nothing is reloaded).
+void Win32Host::MinimizeApplication()
+{
+    m_hiddenByMinimize.clear();
+    if (m_application) {
+        for (ui::Form* form : m_application->Forms()) {
+            auto* peer = static_cast<Peer*>(form->Peer());
+            if (peer && IsWindowVisible(peer->Window())) {
+                m_hiddenByMinimize.push_back(peer->Window());
+            }
+        }
+    }
+    for (HWND window : m_hiddenByMinimize) {
+        ShowWindow(window, SW_HIDE);
+    }
+    ShowWindow(m_appWindow, SW_MINIMIZE);
+}
+
+void Win32Host::RestoreAfterMinimize()
+{
+    std::vector<HWND> windows;
+    windows.swap(m_hiddenByMinimize);
+    for (HWND window : windows) {
+        if (IsWindow(window)) {
+            ShowWindow(window, SW_SHOW);
+        }
+    }
+    if (!windows.empty()) {
+        SetForegroundWindow(windows.front());
+    }
+}
 
 void Win32Host::PostQuit() { PostQuitMessage(0); }
 

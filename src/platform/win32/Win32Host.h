@@ -3,11 +3,13 @@
 #pragma once
 
 #include "platform/win32/Handles.h"
+#include "ui/Events.h"
 #include "ui/Host.h"
 
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace ui {
 class Application;
@@ -33,6 +35,8 @@ public:
     std::unique_ptr<ui::WindowPeer> CreatePeer(ui::Control& control) override;
     gfx::Size NonClientSize(const ui::Form& form) override;
     gfx::Size VirtualScreenSize() override;
+    gfx::Rect WorkArea() override;
+    void RunPopupMenu(ui::PopupMenu& menu, gfx::Point screenPoint, ui::Form& owner) override;
     int ScreenPixelsPerInch() override;
     int DisplayBitsPerPixel() override;
     int TextHeight(const gfx::Font& font) override;
@@ -53,6 +57,7 @@ public:
 
 private:
     bool PreTranslate(const MSG& msg);
+    void RestoreAfterMinimize();
 
     HINSTANCE m_instance;
     int m_showCommand;
@@ -62,9 +67,39 @@ private:
     UniqueMemoryDc m_measureDc;
     std::map<std::wstring, UniqueFont> m_fonts;
     UINT m_diagnosticsMessage = 0;
+    std::vector<HWND> m_hiddenByMinimize;
 };
 
 // The control behind one of the program's windows, or nullptr.
 ui::Control* ControlFromWindow(HWND window);
+ui::KeyEvent KeyEventOf(UINT message, WPARAM wParam, LPARAM lParam);
+
+// A canvas over a 32-bit top-down DIB section selected into a memory DC; text goes through GDI.
+class DibCanvas final : public gfx::Canvas {
+public:
+    DibCanvas(Win32Host& host, HDC reference, int width, int height);
+    ~DibCanvas() override;
+    HDC Dc() const { return m_dc.Get(); }
+    bool Valid() const { return m_bits != nullptr; }
+    gfx::BitmapView Target() override;
+    gfx::Size MeasureText(const gfx::Font& font, std::wstring_view text) override;
+    void DrawText(const gfx::Font& font, std::wstring_view text, gfx::Point origin, gfx::Pixel color,
+                  gfx::Rect clip) override;
+
+private:
+    Win32Host& m_host;
+    int m_width;
+    int m_height;
+    UniqueMemoryDc m_dc;
+    UniqueBitmap m_bitmap;
+    void* m_bits = nullptr;
+    HGDIOBJ m_previous = nullptr;
+};
+
+// A region made of rectangles; the caller hands it to the system with SetWindowRgn.
+UniqueRegion RegionFromRectangles(const std::vector<gfx::Rect>& rectangles);
+
+// Shows and tracks a popup menu modally (Win32Popup.cpp).
+void TrackPopupMenuWindow(Win32Host& host, ui::PopupMenu& menu, POINT screenPoint, HWND owner);
 
 } // namespace win32
