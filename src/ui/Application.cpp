@@ -93,7 +93,7 @@ void Application::Run(ShowCommand command)
             m_mainForm->Show();
         }
     }
-    while (ProcessMessage()) {
+    while (!m_terminated && ProcessMessage()) { // a quit taken by a nested loop has already ended the run
     }
 }
 

@@ -292,7 +292,11 @@ void TbsBusinessSkinForm::OpenSystemMenu(gfx::Point windowPoint)
 core::Status TbsBusinessSkinForm::SetProperty(std::string_view name, const PropertyValue& value, LoadContext& context)
 {
     if (name == "SkinData") {
-        context.AddReference(value.text, [this](Component* target) { SetSkinData(dynamic_cast<TbsSkinData*>(target)); });
+        context.AddReference(value.text, [this](Component* target) {
+            auto* skinData = dynamic_cast<TbsSkinData*>(target);
+            SetSkinData(skinData);
+            return skinData != nullptr;
+        });
         return core::Success();
     }
     if (name == "BorderIcons" && value.kind == PropertyValue::Kind::Set) {

@@ -310,14 +310,7 @@ core::Status Control::SetProperty(std::string_view name, const PropertyValue& va
         apply(v.Value());
         return core::Success();
     };
-    auto setBool = [&](bool& target) -> core::Status {
-        auto v = BooleanOf(value);
-        if (!v) {
-            return core::Error{v.ErrorMessage()};
-        }
-        target = v.Value();
-        return core::Success();
-    };
+    auto setBool = [&](bool& target) { return ReadBoolean(value, target); };
     if (name == "Left") {
         return setInt([&](int v) { m_bounds = m_bounds.Offset(v - m_bounds.left, 0); });
     }
@@ -394,6 +387,16 @@ core::Status Control::SetProperty(std::string_view name, const PropertyValue& va
         }
     }
     return Component::SetProperty(name, value, context);
+}
+
+core::Status ReadBoolean(const PropertyValue& value, bool& target)
+{
+    auto v = BooleanOf(value);
+    if (!v) {
+        return core::Error{v.ErrorMessage()};
+    }
+    target = v.Value();
+    return core::Success();
 }
 
 OffsetCanvas::OffsetCanvas(gfx::Canvas& base, gfx::Rect area) : m_base(base), m_origin(area.TopLeft())

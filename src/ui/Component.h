@@ -151,4 +151,7 @@ private:
 
 int ScaleValue(int value, int numerator, int denominator); // rounded to nearest, halves away from zero
 
+// True or False, in any letter case, into `target`; an error for anything else.
+core::Status ReadBoolean(const PropertyValue& value, bool& target);
+
 } // namespace ui

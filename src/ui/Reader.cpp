@@ -27,7 +27,7 @@ core::Result<Handler> LoadContext::FindHandler(const std::wstring& name)
     return handler;
 }
 
-void LoadContext::AddReference(std::wstring path, std::function<void(Component*)> assign)
+void LoadContext::AddReference(std::wstring path, std::function<bool(Component*)> assign)
 {
     m_references.push_back({std::move(path), std::move(assign)});
 }
@@ -39,7 +39,9 @@ core::Status LoadContext::ResolveReferences()
         if (!target) {
             return core::Error{"Cannot resolve the reference " + core::WideToUtf8(reference.path)};
         }
-        reference.assign(target);
+        if (!reference.assign(target)) {
+            return core::Error{"The reference " + core::WideToUtf8(reference.path) + " names a component of the wrong kind"};
+        }
     }
     m_references.clear();
     return core::Success();

@@ -30,13 +30,14 @@ public:
     // The root form's published handler of that name; an error if it has none.
     core::Result<Handler> FindHandler(const std::wstring& name);
     // A reference by name ("bsSkinData1") or by window path ("Form1.bsSkinData1"); assigned after reading.
-    void AddReference(std::wstring path, std::function<void(Component*)> assign);
+    // `assign` returns false when the component found is not of the kind the property takes.
+    void AddReference(std::wstring path, std::function<bool(Component*)> assign);
     core::Status ResolveReferences();
 
 private:
     struct Reference {
         std::wstring path;
-        std::function<void(Component*)> assign;
+        std::function<bool(Component*)> assign;
     };
     Form& m_root;
     Application& m_application;

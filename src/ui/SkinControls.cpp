@@ -125,7 +125,9 @@ core::Status TbsSkinData::SetProperty(std::string_view name, const PropertyValue
 {
     if (name == "StoredSkin") {
         context.AddReference(value.text, [this](Component* target) {
-            SetStoredSkin(dynamic_cast<TbsStoredSkin*>(target));
+            auto* stored = dynamic_cast<TbsStoredSkin*>(target);
+            SetStoredSkin(stored);
+            return stored != nullptr;
         });
         return core::Success();
     }
@@ -191,7 +193,9 @@ core::Status SkinnedControl::SetProperty(std::string_view name, const PropertyVa
 {
     if (name == "SkinData") {
         context.AddReference(value.text, [this](Component* target) {
-            SetSkinData(dynamic_cast<TbsSkinData*>(target));
+            auto* skinData = dynamic_cast<TbsSkinData*>(target);
+            SetSkinData(skinData);
+            return skinData != nullptr;
         });
         return core::Success();
     }
@@ -289,8 +293,7 @@ core::Status TbsSkinButton::SetProperty(std::string_view name, const PropertyVal
         return core::Success();
     }
     if (name == "CanFocused") {
-        m_canFocused = value.text == L"True";
-        return core::Success();
+        return ReadBoolean(value, m_canFocused);
     }
     return SkinnedControl::SetProperty(name, value, context);
 }
@@ -324,6 +327,9 @@ void TbsSkinGauge::Paint(gfx::Canvas& canvas)
 
 core::Status TbsSkinGauge::SetProperty(std::string_view name, const PropertyValue& value, LoadContext& context)
 {
+    if ((name == "MinValue" || name == "MaxValue" || name == "Value") && value.kind != PropertyValue::Kind::Integer) {
+        return core::Error{"Integer value expected"};
+    }
     const int v = static_cast<int>(value.integer);
     if (name == "MinValue") {
         m_minValue = v;

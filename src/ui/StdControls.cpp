@@ -52,8 +52,7 @@ void Image::Paint(gfx::Canvas& canvas)
 core::Status Image::SetProperty(std::string_view name, const PropertyValue& value, LoadContext& context)
 {
     if (name == "Stretch") {
-        m_stretch = value.text == L"True";
-        return core::Success();
+        return ReadBoolean(value, m_stretch);
     }
     if (name == "Transparent" || name == "Center" || name == "Proportional" || name == "AutoSize" ||
         name == "IncrementalDisplay") {
@@ -81,8 +80,7 @@ void Label::Paint(gfx::Canvas& canvas)
 core::Status Label::SetProperty(std::string_view name, const PropertyValue& value, LoadContext& context)
 {
     if (name == "AutoSize") {
-        m_autoSize = value.text == L"True";
-        return core::Success();
+        return ReadBoolean(value, m_autoSize);
     }
     return Control::SetProperty(name, value, context);
 }

@@ -3,6 +3,8 @@
 #include "skin/FrameButtons.h"
 
 #include "FrameTestSkin.h"
+#include "gfx/RecordingCanvas.h"
+#include "skin/FramePaint.h"
 
 #include <gtest/gtest.h>
 
@@ -130,8 +132,13 @@ TEST(FrameButtons, EventTable)
 {
     const std::optional<size_t> none;
     const std::optional<skin::Command> noAction;
-    using skin::Capture;
     using skin::Command;
+    constexpr auto normal = ButtonLook::Normal;
+    constexpr auto hot = ButtonLook::Hot;
+    constexpr auto pressed = ButtonLook::Pressed;
+    constexpr auto keep = skin::Capture::Keep;
+    constexpr auto take = skin::Capture::Take;
+    constexpr auto release = skin::Capture::Release;
     const struct {
         const char* name;
         std::vector<Event> events;
@@ -139,41 +146,41 @@ TEST(FrameButtons, EventTable)
         std::optional<size_t> pressed;
         ButtonLook closeLook;
         std::optional<skin::Command> action; // of the last event
-        Capture capture;                     // of the last event
+        skin::Capture capture;                     // of the last event
         std::vector<Rect> repaint;           // of the last event
     } cases[] = {
-        {"move over close hovers it", {{Ev::Move, kClose}}, kCloseIndex, none, ButtonLook::Hot, noAction, Capture::Keep, {kCloseRect}},
-        {"close to minimize repaints both", {{Ev::Move, kClose}, {Ev::Move, kMinimize}}, kMinimizeIndex, none, ButtonLook::Normal, noAction, Capture::Keep, {kCloseRect, kMinimizeRect}},
-        {"close to client unhovers", {{Ev::Move, kClose}, {Ev::Move, kClient}}, none, none, ButtonLook::Normal, noAction, Capture::Keep, {kCloseRect}},
-        {"close to cut corner unhovers", {{Ev::Move, kClose}, {Ev::Move, kCutCorner}}, none, none, ButtonLook::Normal, noAction, Capture::Keep, {kCloseRect}},
-        {"close to plain band unhovers", {{Ev::Move, kClose}, {Ev::Move, kBand}}, none, none, ButtonLook::Normal, noAction, Capture::Keep, {kCloseRect}},
-        {"inert roll-up is never hovered", {{Ev::Move, kRollUp}}, none, none, ButtonLook::Normal, noAction, Capture::Keep, {}},
-        {"inert sysmenu is never hovered", {{Ev::Move, kSysMenu}}, none, none, ButtonLook::Normal, noAction, Capture::Keep, {}},
-        {"caption area hovers without repaint", {{Ev::Move, kCaption}}, 0, none, ButtonLook::Normal, noAction, Capture::Keep, {}},
-        {"no hover while inactive", {{Ev::Deactivate}, {Ev::Move, kClose}}, none, none, ButtonLook::Normal, noAction, Capture::Keep, {}},
-        {"no hover while moving", {{Ev::MoveStart}, {Ev::Move, kClose}}, none, none, ButtonLook::Normal, noAction, Capture::Keep, {}},
-        {"hover again after the move", {{Ev::MoveStart}, {Ev::MoveEnd}, {Ev::Move, kClose}}, kCloseIndex, none, ButtonLook::Hot, noAction, Capture::Keep, {kCloseRect}},
-        {"move start clears hover", {{Ev::Move, kClose}, {Ev::MoveStart}}, none, none, ButtonLook::Normal, noAction, Capture::Keep, {kCloseRect}},
-        {"left press on close", {{Ev::Move, kClose}, {Ev::LeftDown, kClose}}, none, kCloseIndex, ButtonLook::Pressed, noAction, Capture::Take, {kCloseRect}},
-        {"press, move off: normal look", {{Ev::LeftDown, kClose}, {Ev::Move, kClient}}, none, kCloseIndex, ButtonLook::Normal, noAction, Capture::Keep, {kCloseRect}},
-        {"press, off, back on: pressed look", {{Ev::LeftDown, kClose}, {Ev::Move, kClient}, {Ev::Move, kClose}}, none, kCloseIndex, ButtonLook::Pressed, noAction, Capture::Keep, {kCloseRect}},
-        {"press, move over minimize: no hover", {{Ev::LeftDown, kClose}, {Ev::Move, kMinimize}}, none, kCloseIndex, ButtonLook::Normal, noAction, Capture::Keep, {kCloseRect}},
-        {"press and release over close closes", {{Ev::LeftDown, kClose}, {Ev::LeftUp, kClose}}, kCloseIndex, none, ButtonLook::Hot, Command::Close, Capture::Release, {kCloseRect}},
-        {"press, off, release: nothing", {{Ev::LeftDown, kClose}, {Ev::Move, kClient}, {Ev::LeftUp, kClient}}, none, none, ButtonLook::Normal, noAction, Capture::Release, {kCloseRect}},
-        {"press, off, back, release closes", {{Ev::LeftDown, kClose}, {Ev::Move, kClient}, {Ev::Move, kClose}, {Ev::LeftUp, kClose}}, kCloseIndex, none, ButtonLook::Hot, Command::Close, Capture::Release, {kCloseRect}},
-        {"press minimize, release over close", {{Ev::LeftDown, kMinimize}, {Ev::LeftUp, kClose}}, kCloseIndex, none, ButtonLook::Hot, noAction, Capture::Release, {kMinimizeRect, kCloseRect}},
-        {"press and release maximize", {{Ev::LeftDown, kMaximize}, {Ev::LeftUp, kMaximize}}, 3, none, ButtonLook::Normal, Command::Maximize, Capture::Release, {Rect{519, 4, 540, 25}}},
-        {"right press on close: nothing", {{Ev::RightDown, kClose}}, none, none, ButtonLook::Normal, noAction, Capture::Keep, {}},
-        {"right release on close: nothing", {{Ev::RightDown, kClose}, {Ev::RightUp, kClose}}, none, none, ButtonLook::Normal, noAction, Capture::Keep, {}},
-        {"middle press on close: nothing", {{Ev::MiddleDown, kClose}}, none, none, ButtonLook::Normal, noAction, Capture::Keep, {}},
-        {"right release ends no left press", {{Ev::LeftDown, kClose}, {Ev::RightUp, kClose}}, none, kCloseIndex, ButtonLook::Pressed, noAction, Capture::Keep, {}},
-        {"left press on inert roll-up", {{Ev::LeftDown, kRollUp}, {Ev::LeftUp, kRollUp}}, none, none, ButtonLook::Normal, noAction, Capture::Keep, {}},
-        {"left press on the caption area", {{Ev::LeftDown, kCaption}}, none, none, ButtonLook::Normal, noAction, Capture::Keep, {}},
-        {"leaving the window unhovers", {{Ev::Move, kClose}, {Ev::Leave}}, none, none, ButtonLook::Normal, noAction, Capture::Keep, {kCloseRect}},
-        {"capture lost ends the press", {{Ev::LeftDown, kClose}, {Ev::CaptureLost}}, none, none, ButtonLook::Normal, noAction, Capture::Keep, {kCloseRect}},
-        {"release after capture lost: nothing", {{Ev::LeftDown, kClose}, {Ev::CaptureLost}, {Ev::LeftUp, kClose}}, none, none, ButtonLook::Normal, noAction, Capture::Keep, {}},
-        {"deactivation clears hover", {{Ev::Move, kClose}, {Ev::Deactivate}}, none, none, ButtonLook::Normal, noAction, Capture::Keep, {kCloseRect}},
-        {"activation clears hover", {{Ev::Move, kClose}, {Ev::Activate}}, none, none, ButtonLook::Normal, noAction, Capture::Keep, {kCloseRect}},
+        {"move over close hovers it", {{Ev::Move, kClose}}, kCloseIndex, none, hot, noAction, keep, {kCloseRect}},
+        {"close to minimize repaints both", {{Ev::Move, kClose}, {Ev::Move, kMinimize}}, kMinimizeIndex, none, normal, noAction, keep, {kCloseRect, kMinimizeRect}},
+        {"close to client unhovers", {{Ev::Move, kClose}, {Ev::Move, kClient}}, none, none, normal, noAction, keep, {kCloseRect}},
+        {"close to cut corner unhovers", {{Ev::Move, kClose}, {Ev::Move, kCutCorner}}, none, none, normal, noAction, keep, {kCloseRect}},
+        {"close to plain band unhovers", {{Ev::Move, kClose}, {Ev::Move, kBand}}, none, none, normal, noAction, keep, {kCloseRect}},
+        {"inert roll-up is never hovered", {{Ev::Move, kRollUp}}, none, none, normal, noAction, keep, {}},
+        {"inert sysmenu is never hovered", {{Ev::Move, kSysMenu}}, none, none, normal, noAction, keep, {}},
+        {"caption area hovers without repaint", {{Ev::Move, kCaption}}, 0, none, normal, noAction, keep, {}},
+        {"no hover while inactive", {{Ev::Deactivate}, {Ev::Move, kClose}}, none, none, normal, noAction, keep, {}},
+        {"no hover while moving", {{Ev::MoveStart}, {Ev::Move, kClose}}, none, none, normal, noAction, keep, {}},
+        {"hover again after the move", {{Ev::MoveStart}, {Ev::MoveEnd}, {Ev::Move, kClose}}, kCloseIndex, none, hot, noAction, keep, {kCloseRect}},
+        {"move start clears hover", {{Ev::Move, kClose}, {Ev::MoveStart}}, none, none, normal, noAction, keep, {kCloseRect}},
+        {"left press on close", {{Ev::Move, kClose}, {Ev::LeftDown, kClose}}, none, kCloseIndex, pressed, noAction, take, {kCloseRect}},
+        {"press, move off: normal look", {{Ev::LeftDown, kClose}, {Ev::Move, kClient}}, none, kCloseIndex, normal, noAction, keep, {kCloseRect}},
+        {"press, off, back on: pressed look", {{Ev::LeftDown, kClose}, {Ev::Move, kClient}, {Ev::Move, kClose}}, none, kCloseIndex, pressed, noAction, keep, {kCloseRect}},
+        {"press, move over minimize: no hover", {{Ev::LeftDown, kClose}, {Ev::Move, kMinimize}}, none, kCloseIndex, normal, noAction, keep, {kCloseRect}},
+        {"press and release over close closes", {{Ev::LeftDown, kClose}, {Ev::LeftUp, kClose}}, kCloseIndex, none, hot, Command::Close, release, {kCloseRect}},
+        {"press, off, release: nothing", {{Ev::LeftDown, kClose}, {Ev::Move, kClient}, {Ev::LeftUp, kClient}}, none, none, normal, noAction, release, {kCloseRect}},
+        {"press, off, back, release closes", {{Ev::LeftDown, kClose}, {Ev::Move, kClient}, {Ev::Move, kClose}, {Ev::LeftUp, kClose}}, kCloseIndex, none, hot, Command::Close, release, {kCloseRect}},
+        {"press minimize, release over close", {{Ev::LeftDown, kMinimize}, {Ev::LeftUp, kClose}}, kCloseIndex, none, hot, noAction, release, {kMinimizeRect, kCloseRect}},
+        {"press and release maximize", {{Ev::LeftDown, kMaximize}, {Ev::LeftUp, kMaximize}}, 3, none, normal, Command::Maximize, release, {Rect{519, 4, 540, 25}}},
+        {"right press on close: nothing", {{Ev::RightDown, kClose}}, none, none, normal, noAction, keep, {}},
+        {"right release on close: nothing", {{Ev::RightDown, kClose}, {Ev::RightUp, kClose}}, none, none, normal, noAction, keep, {}},
+        {"middle press on close: nothing", {{Ev::MiddleDown, kClose}}, none, none, normal, noAction, keep, {}},
+        {"right release ends no left press", {{Ev::LeftDown, kClose}, {Ev::RightUp, kClose}}, none, kCloseIndex, pressed, noAction, keep, {}},
+        {"left press on inert roll-up", {{Ev::LeftDown, kRollUp}, {Ev::LeftUp, kRollUp}}, none, none, normal, noAction, keep, {}},
+        {"left press on the caption area", {{Ev::LeftDown, kCaption}}, none, none, normal, noAction, keep, {}},
+        {"leaving the window unhovers", {{Ev::Move, kClose}, {Ev::Leave}}, none, none, normal, noAction, keep, {kCloseRect}},
+        {"capture lost ends the press", {{Ev::LeftDown, kClose}, {Ev::CaptureLost}}, none, none, normal, noAction, keep, {kCloseRect}},
+        {"release after capture lost: nothing", {{Ev::LeftDown, kClose}, {Ev::CaptureLost}, {Ev::LeftUp, kClose}}, none, none, normal, noAction, keep, {}},
+        {"deactivation clears hover", {{Ev::Move, kClose}, {Ev::Deactivate}}, none, none, normal, noAction, keep, {kCloseRect}},
+        {"activation clears hover", {{Ev::Move, kClose}, {Ev::Activate}}, none, none, normal, noAction, keep, {kCloseRect}},
     };
     const skin::FrameLayout layout = MainLayout();
     for (const auto& c : cases) {
@@ -235,6 +242,22 @@ TEST(FrameButtons, DrawnLooksOnTheCaptionBand)
         EXPECT_EQ(frametest::SourceOf(window.At(58 + dx, 4)), c.rollUp) << c.name;
         EXPECT_EQ(frametest::SourceOf(window.At(148 + dx, 4)).x, 148) << c.name << ": right of close untouched";
     }
+}
+
+// The whole frame: pieces, caption text over them, buttons last; the client area stays as it was.
+TEST(FrameButtons, PaintFramePaintsEverythingButTheClientArea)
+{
+    const skin::FrameLayout layout = MainLayout();
+    skin::CaptionButtons buttons;
+    buttons.PointerMove(kClose, layout);
+    gfx::RecordingCanvas canvas({567, 455}, gfx::Rgb(1, 2, 3));
+    skin::PaintFrame(canvas, frametest::FrameSkin(), layout, buttons, WindowState::Normal, L"Setup");
+    ASSERT_EQ(canvas.TextCalls().size(), 2u);
+    EXPECT_EQ(canvas.TextCalls()[1].origin, (Point{27, 9}));
+    EXPECT_EQ(frametest::SourceOf(canvas.Target().At(0, 0)), (Source{0, 0, frametest::kFrameTag}));
+    EXPECT_EQ(frametest::SourceOf(canvas.Target().At(kCloseRect.left, kCloseRect.top)),
+              (Source{42, 0, frametest::kButtonsTag}));
+    EXPECT_EQ(canvas.Target().At(100, 100), gfx::Rgb(1, 2, 3));
 }
 
 TEST(FrameButtons, ActionsFollowTheWindowState)

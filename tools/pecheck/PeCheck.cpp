@@ -104,5 +104,8 @@ int main(int argc, char** argv)
         std::cerr << path << ": " << info.ErrorMessage() << '\n';
         return 1;
     }
-    return dump ? Dump(info.Value(), argv[2], argv[3]) : (PrintReport(info.Value()), 0);
+    if (dump)
+        return Dump(info.Value(), argv[2], argv[3]);
+    PrintReport(info.Value());
+    return 0;
 }
