@@ -4,7 +4,7 @@ include_guard(GLOBAL)
 
 # windows_link_statically(<target>): static runtime and hardened image flags for an .exe or .dll.
 function(windows_link_statically target)
-  target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++
+  target_link_options(${target} PRIVATE -s -static -static-libgcc -static-libstdc++
                       -Wl,--dynamicbase -Wl,--nxcompat -Wl,--no-insert-timestamp)
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     target_link_options(${target} PRIVATE -Wl,--high-entropy-va)

@@ -19,6 +19,25 @@ source "$kRoot/scripts/wine-env.sh"
 
 Log() { printf 'e2e: %s\n' "$*" >&2; }
 
+# Wine's own DLLs load these by name before any code of the program runs (Windows takes them from the system
+# folder there), so under the override below a planted copy would load whatever the program does.
+kWineEarlyDlls=" version imm32 "
+
+# Wine prefers its built-in DLLs, so a planted copy would never load and the DLL-planting test would prove
+# nothing. Under the canaries' names it is told to look for native DLLs first, along the search path the
+# program leaves in force, as Windows does. Wine reads this from the Unix environment only, so it is set for
+# the whole run rather than per launch.
+PlantingOverrides() {
+  local names=() dll name
+  for dll in "$kBuildDir"/canary/*.dll; do
+    [ -e "$dll" ] || continue
+    name=$(basename "$dll" .dll)
+    [[ $kWineEarlyDlls == *" $name "* ]] || names+=("$name")
+  done
+  [ ${#names[@]} -gt 0 ] && (IFS=,; printf ';%s=n,b' "${names[*]}")
+  return 0
+}
+
 # The program folder as shipped; without `make dist`, staged from the build.
 DistDir() {
   if [ -f "$kDistDir/Setup.exe" ]; then
@@ -37,6 +56,7 @@ RunTests() {  # dpi dist gtest-arguments...
   local dpi=$1 dist=$2
   shift 2
   WineSetup "$dpi"
+  export WINEDLLOVERRIDES="$WINEDLLOVERRIDES$(PlantingOverrides)"
   rm -rf "$kTestRoot" && mkdir -p "$kTestRoot" "$kReportDir"
   Log "running at $dpi DPI in $WINEPREFIX on $DISPLAY"
   E2E_DPI="$dpi" \

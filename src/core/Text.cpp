@@ -109,7 +109,10 @@ std::wstring AsciiLower(std::wstring_view text)
     return out;
 }
 
-bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b)
+namespace {
+
+template <typename View>
+bool EqualsIgnoringCase(View a, View b)
 {
     if (a.size() != b.size()) {
         return false;
@@ -122,17 +125,9 @@ bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b)
     return true;
 }
 
-bool EqualsIgnoreAsciiCase(std::wstring_view a, std::wstring_view b)
-{
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (AsciiLower(a[i]) != AsciiLower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
+} // namespace
+
+bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b) { return EqualsIgnoringCase(a, b); }
+bool EqualsIgnoreAsciiCase(std::wstring_view a, std::wstring_view b) { return EqualsIgnoringCase(a, b); }
 
 } // namespace core

@@ -137,6 +137,11 @@ INPUT UnicodeInput(wchar_t character, DWORD flags) {
     return input;
 }
 
+bool CursorAt(POINT point) {
+    POINT cursor{};
+    return GetCursorPos(&cursor) && cursor.x == point.x && cursor.y == point.y;
+}
+
 std::wstring TrimTrailingSeparators(std::wstring path) {
     while (path.size() > 3 && (path.back() == L'\\' || path.back() == L'/')) path.pop_back();
     return path;
@@ -356,14 +361,20 @@ bool PressOk(HWND box) {
 
 // ---- Input -----------------------------------------------------------------------------------------
 
+// Under Wine's virtual desktop the X server echoes every pointer warp back as motion, and an echo that comes
+// late puts the pointer back where an earlier move left it (within about 15 ms, in one move out of five).
+// So a move counts only once the pointer has stayed put for a while; otherwise it is made again.
 void MouseMove(POINT screenPoint) {
+    constexpr int kAttempts = 5;
+    constexpr Milliseconds kSettle{150};
     const LONG dx = AbsoluteCoordinate(screenPoint.x, GetSystemMetrics(SM_CXSCREEN));
     const LONG dy = AbsoluteCoordinate(screenPoint.y, GetSystemMetrics(SM_CYSCREEN));
-    SendInputs({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, dx, dy)});
-    WaitUntil([&] {
-        POINT cursor{};
-        return GetCursorPos(&cursor) && cursor.x == screenPoint.x && cursor.y == screenPoint.y;
-    });
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        SendInputs({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, dx, dy)});
+        if (WaitUntil([&] { return CursorAt(screenPoint); }, Milliseconds(2000)) &&
+            StaysFalse([&] { return !CursorAt(screenPoint); }, kSettle))
+            return;
+    }
 }
 
 void MouseDown(MouseButton button) { SendInputs({MouseInput(DownFlag(button))}); }

@@ -244,23 +244,27 @@ DWORD FormExStyle(const ui::Form& form)
     return form.GetBorderStyle() == ui::BorderStyle::Dialog ? WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE : 0;
 }
 
-void RegisterClassOnce(HINSTANCE instance, const std::wstring& name, UINT style)
+} // namespace
+
+void RegisterClassOnce(HINSTANCE instance, const wchar_t* name, UINT style, WNDPROC procedure)
 {
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof(existing);
-    if (GetClassInfoExW(instance, name.c_str(), &existing)) {
+    if (GetClassInfoExW(instance, name, &existing)) {
         return;
     }
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
     wc.style = style;
-    wc.lpfnWndProc = PeerWindowProc;
+    wc.lpfnWndProc = procedure;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hIcon = LoadIconW(instance, L"MAINICON");
-    wc.lpszClassName = name.c_str();
+    wc.lpszClassName = name;
     RegisterClassExW(&wc);
 }
+
+namespace {
 
 void Peer::Create()
 {
@@ -271,7 +275,7 @@ void Peer::Create()
     DWORD exStyle = 0;
     const wchar_t* windowClass = className.c_str();
     if (auto* form = AsForm()) {
-        RegisterClassOnce(m_host.Instance(), className, 0);
+        RegisterClassOnce(m_host.Instance(), className.c_str(), 0, PeerWindowProc);
         parent = m_host.ApplicationWindow();
         style = FormStyle(*form);
         exStyle = FormExStyle(*form);
@@ -290,7 +294,7 @@ void Peer::Create()
             style |= ES_AUTOHSCROLL;
             exStyle = WS_EX_CLIENTEDGE;
         } else {
-            RegisterClassOnce(m_host.Instance(), className, 0);
+            RegisterClassOnce(m_host.Instance(), className.c_str(), 0, PeerWindowProc);
         }
     }
     m_window = CreateWindowExW(exStyle, windowClass, m_control.Caption().c_str(), style, b.left, b.top, b.Width(),

@@ -96,6 +96,9 @@ private:
     HGDIOBJ m_previous = nullptr;
 };
 
+// Registers a window class of the program's module unless it is registered already.
+void RegisterClassOnce(HINSTANCE instance, const wchar_t* name, UINT style, WNDPROC procedure);
+
 // A region made of rectangles; the caller hands it to the system with SetWindowRgn.
 UniqueRegion RegionFromRectangles(const std::vector<gfx::Rect>& rectangles);
 

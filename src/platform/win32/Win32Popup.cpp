@@ -2,6 +2,7 @@
 // reach the program, and closes when chosen from, dismissed, or when its owner moves or loses activation.
 #include "platform/win32/Win32Host.h"
 
+#include "skin/SystemMenu.h"
 #include "ui/Frame.h"
 
 namespace win32 {
@@ -43,35 +44,6 @@ LRESULT CALLBACK PopupProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void RegisterPopupClass(HINSTANCE instance)
-{
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof(existing);
-    if (GetClassInfoExW(instance, kPopupClass, &existing)) {
-        return;
-    }
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.style = CS_SAVEBITS;
-    wc.lpfnWndProc = PopupProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kPopupClass;
-    RegisterClassExW(&wc);
-}
-
-// Keeps the popup on the work area: flipped left or up when it would run off the right or bottom edge.
-POINT Place(POINT at, gfx::Size size, const gfx::Rect& work)
-{
-    if (at.x + size.width > work.right) {
-        at.x = std::max<LONG>(work.left, at.x - size.width);
-    }
-    if (at.y + size.height > work.bottom) {
-        at.y = std::max<LONG>(work.top, at.y - size.height);
-    }
-    return at;
-}
-
 bool IsMouseMessage(UINT message) { return message >= WM_MOUSEFIRST && message <= WM_MOUSELAST; }
 bool IsButtonDown(UINT message)
 {
@@ -97,9 +69,9 @@ ui::MouseEvent MouseEventOf(UINT message, POINT at)
 
 void TrackPopupMenuWindow(Win32Host& host, ui::PopupMenu& menu, POINT screenPoint, HWND owner)
 {
-    RegisterPopupClass(host.Instance());
+    RegisterClassOnce(host.Instance(), kPopupClass, CS_SAVEBITS, PopupProc);
     const gfx::Size size = menu.WindowSize();
-    const POINT at = Place(screenPoint, size, host.WorkArea());
+    const gfx::Point at = skin::PlacePopup({screenPoint.x, screenPoint.y}, size, host.WorkArea());
     HWND popup = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kPopupClass, L"", WS_POPUP, at.x, at.y, size.width,
                                  size.height, owner, nullptr, host.Instance(), nullptr);
     if (!popup) {
