@@ -53,6 +53,13 @@ TEST(MainWindow, ReadsItsComponentsWithTheSkinLoaded)
     ASSERT_NE(main.Image1, nullptr);
     ASSERT_NE(main.bsSkinData1, nullptr);
     EXPECT_TRUE(main.bsSkinData1->Loaded()) << "the stored skin is built into the description";
+    ASSERT_NE(main.bsStoredSkin1, nullptr);
+    EXPECT_EQ(main.bsStoredSkin1->FileName(), L"SKIN.INI");
+    EXPECT_EQ(main.bsStoredSkin1->IniStrings().size(), 1327u);
+    EXPECT_EQ(main.bsStoredSkin1->IniStrings()[1], "ver=1") << "line by line as stored";
+    EXPECT_EQ(main.bsStoredSkin1->Pictures().size(), 224269u);
+    EXPECT_EQ(main.bsSkinData1->Skin().Objects().size(), 12u);
+    EXPECT_EQ(main.bsSkinData1->Skin().Elements().size(), 50u);
     EXPECT_EQ(main.Components().size(), 10u);
     EXPECT_FALSE(main.Showing()) << "created hidden";
     EXPECT_EQ(program.App().MainForm(), &main);
