@@ -7,7 +7,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
-#include <cwctype>
+#include <memory>
+#include <type_traits>
 
 namespace e2e {
 namespace {
@@ -140,6 +141,38 @@ INPUT UnicodeInput(wchar_t character, DWORD flags) {
 bool CursorAt(POINT point) {
     POINT cursor{};
     return GetCursorPos(&cursor) && cursor.x == point.x && cursor.y == point.y;
+}
+
+class ScreenDc {
+public:
+    ScreenDc() : m_dc(GetDC(nullptr)) {}
+    ScreenDc(const ScreenDc&) = delete;
+    ScreenDc& operator=(const ScreenDc&) = delete;
+    ~ScreenDc() { ReleaseDC(nullptr, m_dc); }
+    HDC Get() const { return m_dc; }
+
+private:
+    HDC m_dc;
+};
+
+struct DcDeleter {
+    void operator()(HDC dc) const { DeleteDC(dc); }
+};
+struct GdiObjectDeleter {
+    void operator()(void* object) const { DeleteObject(static_cast<HGDIOBJ>(object)); }
+};
+using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
+using GdiObject = std::unique_ptr<void, GdiObjectDeleter>;
+
+BITMAPINFO TopDown32BitInfo(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // negative: rows top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
 }
 
 std::wstring TrimTrailingSeparators(std::wstring path) {
@@ -417,33 +450,26 @@ bool IsNear(Rgb a, Rgb b, int tolerance) {
            std::abs(a.blue - b.blue) <= tolerance;
 }
 
-// BitBlt from the screen DC reads what X shows under Wine's virtual desktop; it agrees pixel for pixel with
-// `import -window root` for ordinary windows.
+// BitBlt from the screen DC reads what X shows under Wine's virtual desktop: a whole-screen capture agreed
+// pixel for pixel with `import -window root` of the same moment.
 ScreenShot ScreenShot::Capture(const RECT& screenRect) {
     ScreenShot shot;
     shot.m_width = e2e::Width(screenRect);
     shot.m_height = e2e::Height(screenRect);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = shot.m_width;
-    info.bmiHeader.biHeight = -shot.m_height;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
+    const BITMAPINFO info = TopDown32BitInfo(shot.m_width, shot.m_height);
+    ScreenDc screen;
+    MemoryDc memory(CreateCompatibleDC(screen.Get()));
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, shot.m_width, shot.m_height, screen, screenRect.left, screenRect.top, SRCCOPY | CAPTUREBLT);
+    GdiObject bitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!memory || !bitmap) return shot;
+    HGDIOBJ previous = SelectObject(memory.get(), bitmap.get());
+    BitBlt(memory.get(), 0, 0, shot.m_width, shot.m_height, screen.Get(), screenRect.left, screenRect.top,
+           SRCCOPY | CAPTUREBLT);
     GdiFlush();
     const auto* pixels = static_cast<const std::uint32_t*>(bits);
     shot.m_pixels.assign(pixels, pixels + static_cast<size_t>(shot.m_width) * shot.m_height);
     for (std::uint32_t& pixel : shot.m_pixels) pixel &= 0x00FFFFFFu;
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    SelectObject(memory.get(), previous);
     return shot;
 }
 

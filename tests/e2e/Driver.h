@@ -17,7 +17,7 @@ namespace e2e {
 using Milliseconds = std::chrono::milliseconds;
 
 // Long enough for a cold Wine start; a passing test never waits this long.
-constexpr Milliseconds kTimeout{15000};
+constexpr Milliseconds kTimeout{10000};
 // How long a test watches for something that must not happen (an installer start, an error box).
 constexpr Milliseconds kAbsenceWindow{1200};
 
