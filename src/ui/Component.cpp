@@ -131,7 +131,7 @@ void Control::Realign()
         return;
     }
     m_realigning = true;
-    const gfx::Size client = dynamic_cast<Form*>(this) ? static_cast<Form*>(this)->ClientAreaSize() : ClientSize();
+    const gfx::Size client = ClientSize();
     gfx::Rect rest{0, 0, client.width, client.height};
     const Align order[] = {Align::Top, Align::Bottom, Align::Left, Align::Right, Align::Client};
     for (Align align : order) {

@@ -72,7 +72,8 @@ public:
 
     gfx::Rect Bounds() const { return m_bounds; }
     void SetBounds(gfx::Rect bounds);
-    gfx::Size ClientSize() const { return m_bounds.GetSize(); }
+    // A child control has no border: its client area is its whole size. A form's is smaller by its frame.
+    virtual gfx::Size ClientSize() const { return m_bounds.GetSize(); }
     Align GetAlign() const { return m_align; }
     void SetAlign(Align align);
     bool Visible() const { return m_visible; }

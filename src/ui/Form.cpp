@@ -80,8 +80,6 @@ gfx::Size Form::NonClientSize() const
     return (m_frame && m_frame->Skinned()) ? m_frame->NonClientSize() : m_application.GetHost().NonClientSize(*this);
 }
 
-gfx::Size Form::ClientAreaSize() const { return m_clientSize; }
-
 void Form::SetClientSize(gfx::Size size)
 {
     m_clientSize = size;

@@ -27,7 +27,8 @@ public:
     // Reads the description, resolves its references, scales to the display and creates the window.
     void Load(std::string_view descriptionText);
 
-    gfx::Size ClientAreaSize() const;
+    gfx::Size ClientAreaSize() const { return m_clientSize; }
+    gfx::Size ClientSize() const override { return m_clientSize; }
     void SetClientSize(gfx::Size size);
     gfx::Size NonClientSize() const;
     void SetFrameOwner(FrameOwner* frame) { m_frame = frame; }

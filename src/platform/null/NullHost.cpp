@@ -405,8 +405,7 @@ gfx::Bitmap NullHost::RenderForm(ui::Form& form)
 // `at` is where the window's client origin lies in the form; `clip` is what its parents leave visible of it.
 void NullHost::RenderWindow(ui::Control& window, gfx::BitmapView target, gfx::Point at, gfx::Rect clip)
 {
-    auto* form = dynamic_cast<ui::Form*>(&window);
-    const gfx::Size size = form ? form->ClientAreaSize() : window.ClientSize();
+    const gfx::Size size = window.ClientSize();
     gfx::RecordingCanvas canvas(size, kUnpainted);
     if (std::string_view(window.ClassName()) == "TEdit") {
         PaintPlatformEdit(canvas, window);
