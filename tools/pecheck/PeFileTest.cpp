@@ -119,7 +119,7 @@ struct BuiltImage {
     size_t importDescriptors = 0;
 };
 
-BuiltImage Build(const TestImage& spec)
+BuiltImage Build(const TestImage& wanted)
 {
     BuiltImage image;
     Writer w(image.bytes);
@@ -136,21 +136,21 @@ BuiltImage Build(const TestImage& spec)
 
     const size_t base = kSectionFileOffset;
     size_t used = 0;
-    if (!spec.resources.empty()) {
-        image.resources = WriteResources(w, base, spec.resources);
+    if (!wanted.resources.empty()) {
+        image.resources = WriteResources(w, base, wanted.resources);
         used = Align(image.bytes.size() - base, 16);
         w.U32(kOptionalHeader + 112 + 2 * 8, kSectionRva);
         w.U32(kOptionalHeader + 112 + 2 * 8 + 4, uint32_t(used));
     }
-    if (!spec.imports.empty()) {
+    if (!wanted.imports.empty()) {
         const size_t descriptors = used;
-        size_t names = descriptors + 20 * (spec.imports.size() + 1);
-        for (size_t i = 0; i < spec.imports.size(); ++i) {
+        size_t names = descriptors + 20 * (wanted.imports.size() + 1);
+        for (size_t i = 0; i < wanted.imports.size(); ++i) {
             w.U32(base + descriptors + i * 20 + 12, kSectionRva + uint32_t(names));
-            w.Text(base + names, spec.imports[i]);
-            names += spec.imports[i].size() + 1;
+            w.Text(base + names, wanted.imports[i]);
+            names += wanted.imports[i].size() + 1;
         }
-        w.U32(base + descriptors + spec.imports.size() * 20 + 16, 0); // all-zero terminator
+        w.U32(base + descriptors + wanted.imports.size() * 20 + 16, 0); // all-zero terminator
         image.importDescriptors = base + descriptors;
         w.U32(kOptionalHeader + 112 + 8, kSectionRva + uint32_t(descriptors));
         used = names;
