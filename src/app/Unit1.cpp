@@ -25,7 +25,7 @@ TForm1::TForm1(ui::Application& application, ui::Component* owner) : ui::Form(ap
 
 void TForm1::Loaded()
 {
-    auto find = [this]<typename T>(T*& field, const wchar_t* name) { field = dynamic_cast<T*>(FindComponent(name)); };
+    auto find = [this]<typename T>(T*& field, const wchar_t* name) { field = FindComponentAs<T>(name); };
     find(Image1, L"Image1");
     find(bsBusinessSkinForm1, L"bsBusinessSkinForm1");
     find(bsSkinData1, L"bsSkinData1");

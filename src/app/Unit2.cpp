@@ -19,7 +19,7 @@ TForm2::TForm2(ui::Application& application, ui::Component* owner) : ui::Form(ap
 
 void TForm2::Loaded()
 {
-    auto find = [this]<typename T>(T*& field, const wchar_t* name) { field = dynamic_cast<T*>(FindComponent(name)); };
+    auto find = [this]<typename T>(T*& field, const wchar_t* name) { field = FindComponentAs<T>(name); };
     find(bsSkinGauge1, L"bsSkinGauge1");
     find(bsSkinPanel1, L"bsSkinPanel1");
     find(Label1, L"Label1");

@@ -43,6 +43,12 @@ public:
     const std::vector<std::unique_ptr<Component>>& Components() const { return m_components; }
     // Case-insensitive, among the components this one owns.
     Component* FindComponent(std::wstring_view name) const;
+    // The same, when it is of class T; nullptr otherwise.
+    template <typename T>
+    T* FindComponentAs(std::wstring_view name) const
+    {
+        return dynamic_cast<T*>(FindComponent(name));
+    }
 
     Component* Adopt(std::unique_ptr<Component> child);
     std::unique_ptr<Component> Release(Component* child);
